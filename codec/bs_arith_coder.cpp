@@ -107,12 +107,15 @@ void arithDecodeStart() {
 
 int arithDecodeSymbol(const Model& model) {
   std::uint32_t r = coder.range / model.total;
-  // A corrupt stream can put value outside the interval; the clamp keeps the symbol valid.
-  std::uint32_t target = coder.value / r;
-  if (target > model.total - 1) target = model.total - 1;
+  // The symbol is the first whose cumulative frequency exceeds value / r; comparing
+  // r * cumulative with value finds it without a second division. A corrupt stream can put
+  // value past the interval: the top symbol then stands, as with a target clamped to
+  // total - 1. All products stay below range.
   int symbol = 1;
   std::uint32_t below = 0;
-  while (below + model.freq[symbol] <= target) below += model.freq[symbol++];
+  const int top = model.symbolCount;
+  while (symbol < top && r * (below + model.freq[symbol]) <= coder.value)
+    below += model.freq[symbol++];
   coder.value -= r * below;
   narrow(model, symbol, below, r);
   while (coder.range <= kQuarter) {

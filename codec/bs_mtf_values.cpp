@@ -125,8 +125,7 @@ void encodeBlockValues(bool lastBlock) {
       ++zeros;
       continue;
     }
-    int j = 1;
-    while (list[j] != c) ++j;
+    int j = int(static_cast<const std::uint8_t*>(std::memchr(list + 1, c, 255)) - list);
     moveToFront(list, j);
     sendZeroRun(zeros);
     sendMTFVal(j);
