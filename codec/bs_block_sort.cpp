@@ -31,6 +31,7 @@ struct Sorter {
   std::int32_t* order;
   std::int32_t n;
   std::int64_t workLeft;  // comparison steps left before the block goes to doublingSort
+  std::uint64_t* keyCache;  // [0..kKeyCacheSize-1]
 
   // Sign of rotation a minus rotation b, 16 bytes per step, stopping after n bytes.
   int compare(std::int32_t a, std::int32_t b) {
@@ -52,45 +53,54 @@ struct Sorter {
     return 0;
   }
 
+  // Entries of the quicksort: plain positions, or for buckets of at most kKeyCacheSize
+  // positions the position's first word in the high half and the position in the low
+  // half, so that most comparisons are decided without reaching into blockWords.
   bool less(std::int32_t a, std::int32_t b) { return compare(a, b) < 0; }
+  bool less(std::uint64_t x, std::uint64_t y) {
+    if ((x >> 32) != (y >> 32)) return x < y;
+    return compare(std::int32_t(std::uint32_t(x)), std::int32_t(std::uint32_t(y))) < 0;
+  }
 
-  void insertionSort(std::int32_t lo, std::int32_t hi) {
+  template <typename Entry>
+  void insertionSort(Entry* entries, std::int32_t lo, std::int32_t hi) {
     for (std::int32_t i = lo + 1; i <= hi; ++i) {
-      std::int32_t v = order[i];
+      Entry v = entries[i];
       std::int32_t j = i;
-      while (j > lo && less(v, order[j - 1])) {
-        order[j] = order[j - 1];
+      while (j > lo && less(v, entries[j - 1])) {
+        entries[j] = entries[j - 1];
         --j;
       }
-      order[j] = v;
+      entries[j] = v;
     }
   }
 
-  // Quicksort of order[lo..hi] with median-of-three pivots and an explicit stack; the
+  // Quicksort of entries[lo..hi] with median-of-three pivots and an explicit stack; the
   // larger part is pushed, so the stack stays below log2(n) ranges. False when the work
   // budget ran out.
-  bool sortBucket(std::int32_t lo, std::int32_t hi) {
+  template <typename Entry>
+  bool quickSort(Entry* entries, std::int32_t lo, std::int32_t hi) {
     std::int32_t stack[kStackDepth][2];
     int depth = 0;
     for (;;) {
       while (hi - lo > kInsertionSpan) {
         if (workLeft < 0) return false;
         std::int32_t mid = lo + (hi - lo) / 2;
-        if (less(order[mid], order[lo])) std::swap(order[lo], order[mid]);
-        if (less(order[hi], order[lo])) std::swap(order[lo], order[hi]);
-        if (less(order[hi], order[mid])) std::swap(order[mid], order[hi]);
-        std::swap(order[mid], order[hi - 1]);
-        const std::int32_t pivot = order[hi - 1];
+        if (less(entries[mid], entries[lo])) std::swap(entries[lo], entries[mid]);
+        if (less(entries[hi], entries[lo])) std::swap(entries[lo], entries[hi]);
+        if (less(entries[hi], entries[mid])) std::swap(entries[mid], entries[hi]);
+        std::swap(entries[mid], entries[hi - 1]);
+        const Entry pivot = entries[hi - 1];
         std::int32_t i = lo, j = hi - 1;
         for (;;) {
-          while (less(order[++i], pivot)) {
+          while (less(entries[++i], pivot)) {
           }
-          while (less(pivot, order[--j])) {
+          while (less(pivot, entries[--j])) {
           }
           if (i >= j) break;
-          std::swap(order[i], order[j]);
+          std::swap(entries[i], entries[j]);
         }
-        std::swap(order[i], order[hi - 1]);
+        std::swap(entries[i], entries[hi - 1]);
         if (i - lo > hi - i) {
           stack[depth][0] = lo;
           stack[depth][1] = i - 1;
@@ -102,13 +112,26 @@ struct Sorter {
         }
         ++depth;
       }
-      insertionSort(lo, hi);
+      insertionSort(entries, lo, hi);
       if (workLeft < 0) return false;
       if (depth == 0) return true;
       --depth;
       lo = stack[depth][0];
       hi = stack[depth][1];
     }
+  }
+
+  // Sorts the bucket order[lo..hi] by rotation; false when the work budget ran out.
+  bool sortBucket(std::int32_t lo, std::int32_t hi) {
+    const std::int32_t size = hi - lo + 1;
+    if (size > kKeyCacheSize) return quickSort(order, lo, hi);
+    for (std::int32_t i = 0; i < size; ++i) {
+      std::uint32_t p = std::uint32_t(order[lo + i]);
+      keyCache[i] = (std::uint64_t(words[p]) << 32) | p;
+    }
+    if (!quickSort(keyCache, 0, size - 1)) return false;
+    for (std::int32_t i = 0; i < size; ++i) order[lo + i] = std::int32_t(std::uint32_t(keyCache[i]));
+    return true;
   }
 };
 
@@ -162,7 +185,7 @@ bool bucketSort(std::uint32_t* words, std::int32_t* order, std::int32_t* bucketS
   for (std::int32_t p = 0; p < n; ++p) order[--bucketStart[words[p] >> 16]] = p;
   std::memcpy(words + n, words, sizeof(std::uint32_t) * kCopyWords);
 
-  Sorter sorter{words, order, n, workPerEntry * n};
+  Sorter sorter{words, order, n, workPerEntry * n, codecState.sortKeys};
   for (int grade = 0; grade < kGradeCount; ++grade) {
     if (kGradeLow[grade] > n) continue;
     for (int k = 0; k < kBucketCount; ++k) {

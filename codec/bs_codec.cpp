@@ -31,6 +31,7 @@ void releaseAll() {
   release(s.blockWords);
   release(s.sortOrder);
   release(s.bucketStart);
+  release(s.sortKeys);
   release(s.lastColumn);
   release(s.occurrence);
   release(s.outBlock);
@@ -49,6 +50,7 @@ void compressOutOfMemory() {
   bool ok = allocate(s.blockWords, n + kCopyWords);
   ok = allocate(s.sortOrder, n) && ok;
   ok = allocate(s.bucketStart, std::size_t(kBucketCount) + 1) && ok;
+  ok = allocate(s.sortKeys, std::size_t(kKeyCacheSize)) && ok;
   if (!ok) BS_REPORT("compressOutOfMemory");
 }
 

@@ -15,17 +15,22 @@ namespace {
 class BlockUnderSort {
  public:
   explicit BlockUnderSort(const Bytes& block)
-      : words_(block.size() + kCopyWords), order_(block.size()), buckets_(kBucketCount + 1) {
+      : words_(block.size() + kCopyWords),
+        order_(block.size()),
+        buckets_(kBucketCount + 1),
+        keys_(kKeyCacheSize) {
     for (std::size_t i = 0; i < block.size(); ++i) words_[i] = std::uint32_t(block[i]) << 24;
     codecState.blockWords = words_.data();
     codecState.sortOrder = order_.data();
     codecState.bucketStart = buckets_.data();
+    codecState.sortKeys = keys_.data();
     codecState.last = std::int32_t(block.size()) - 1;
   }
   ~BlockUnderSort() {
     codecState.blockWords = nullptr;
     codecState.sortOrder = nullptr;
     codecState.bucketStart = nullptr;
+    codecState.sortKeys = nullptr;
   }
   std::vector<std::int32_t> order() const { return order_; }
 
@@ -33,6 +38,7 @@ class BlockUnderSort {
   std::vector<std::uint32_t> words_;
   std::vector<std::int32_t> order_;
   std::vector<std::int32_t> buckets_;
+  std::vector<std::uint64_t> keys_;
 };
 
 std::vector<std::int32_t> plainRotationSort(const Bytes& block) {
