@@ -1,13 +1,14 @@
 // The graded sort of a block's rotations and the origin pointer.
 //
 // Blocks above kSmallBlock entries are sorted on four-byte keys: word p holds the bytes of
-// positions p..p+3 (cyclically), big-endian. Positions are bucketed by their first two bytes;
-// buckets are sorted smallest grade first, and each sorted bucket's positions get their
-// rank in bits 0-15, so a later comparison that reaches two positions of a sorted bucket is
-// decided by one word. Words n..n+15 mirror words 0..15, so the four word reads of one
+// positions p..p+3 (cyclically), big-endian. Positions are bucketed by their first two bytes
+// (see sortBuckets for the order), and each sorted bucket's positions get their rank in
+// bits 0-15, so a later comparison that reaches two positions of a sorted bucket is decided
+// by one word. Words n..n+15 mirror words 0..15, so the four word reads of one
 // comparison step never wrap.
 #include "codec/bs_block_sort.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -19,9 +20,6 @@ namespace {
 constexpr std::int32_t kSmallBlock = 1024;
 constexpr std::int32_t kInsertionSpan = 10;  // ranges with hi - lo <= this are insertion-sorted
 constexpr int kStackDepth = 40;
-constexpr int kGradeCount = 5;
-constexpr std::int32_t kGradeLow[kGradeCount] = {2, 16, 256, 4096, 65536};
-constexpr std::int32_t kGradeHigh[kGradeCount] = {15, 255, 4095, 65535, 900000};
 constexpr std::int32_t kUnrankedSize = 65535;  // buckets this large keep their bytes
 
 std::int64_t workPerEntry = 32;
@@ -168,10 +166,22 @@ void smallBlockSort(const std::uint32_t* words, std::int32_t* order, std::int32_
   } while (h > 1);
 }
 
-// Builds the four-byte keys, buckets the positions by their first two bytes and sorts the
-// buckets grade by grade. False when the work budget ran out.
-bool bucketSort(std::uint32_t* words, std::int32_t* order, std::int32_t* bucketStart,
-                std::int32_t n) {
+// Gives each position of the sorted bucket k its rank in bits 0-15 of its word (and of its
+// copy word), so later comparisons that reach two positions of the bucket end there.
+void rankBucket(std::uint32_t* words, const std::int32_t* order, const std::int32_t* bucketStart,
+                std::int32_t n, int k) {
+  const std::int32_t first = bucketStart[k], size = bucketStart[k + 1] - first;
+  if (size < 2 || size >= kUnrankedSize) return;
+  for (std::int32_t r = 0; r < size; ++r) {
+    std::int32_t p = order[first + r];
+    words[p] = (words[p] & 0xFFFF0000u) | std::uint32_t(r);
+    if (p < kCopyWords) words[p + n] = words[p];
+  }
+}
+
+// Builds the four-byte keys and buckets the positions by their first two bytes.
+void fillBuckets(std::uint32_t* words, std::int32_t* order, std::int32_t* bucketStart,
+                 std::int32_t n) {
   for (std::int32_t p = 0; p < n; ++p) {
     std::int32_t p1 = p + 1 < n ? p + 1 : p + 1 - n;
     std::int32_t p2 = p + 2 < n ? p + 2 : p + 2 - n;
@@ -184,21 +194,46 @@ bool bucketSort(std::uint32_t* words, std::int32_t* order, std::int32_t* bucketS
   for (int k = 1; k <= kBucketCount; ++k) bucketStart[k] += bucketStart[k - 1];
   for (std::int32_t p = 0; p < n; ++p) order[--bucketStart[words[p] >> 16]] = p;
   std::memcpy(words + n, words, sizeof(std::uint32_t) * kCopyWords);
+}
+
+// Sorts the buckets. The positions whose first byte is c form the group c of buckets
+// (c, 0..255). Groups are finished from the smallest to the largest: the group's buckets
+// that are not yet sorted are quicksorted, and then one scan of the sorted group puts every
+// bucket (t, c) of a group t still to come in order without a comparison, since the
+// rotation at p - 1 is byte t followed by the rotation at p. So of the buckets (x, y) and
+// (y, x) only one is ever quicksorted. False when the work budget ran out.
+bool sortBuckets(std::uint32_t* words, std::int32_t* order, const std::int32_t* bucketStart,
+                 std::int32_t n) {
+  auto groupStart = [&](int c) { return bucketStart[c << 8]; };
+  auto groupEnd = [&](int c) { return bucketStart[(c + 1) << 8]; };  // [65536] holds n
+  int groups[256];
+  for (int c = 0; c < 256; ++c) groups[c] = c;
+  std::stable_sort(groups, groups + 256, [&](int a, int b) {
+    return groupEnd(a) - groupStart(a) < groupEnd(b) - groupStart(b);
+  });
 
   Sorter sorter{words, order, n, workPerEntry * n, codecState.sortKeys};
-  for (int grade = 0; grade < kGradeCount; ++grade) {
-    if (kGradeLow[grade] > n) continue;
-    for (int k = 0; k < kBucketCount; ++k) {
-      std::int32_t first = bucketStart[k], size = bucketStart[k + 1] - first;
-      if (size < kGradeLow[grade] || size > kGradeHigh[grade]) continue;
-      if (!sorter.sortBucket(first, first + size - 1)) return false;
-      if (size >= kUnrankedSize) continue;
-      for (std::int32_t r = 0; r < size; ++r) {
-        std::int32_t p = order[first + r];
-        words[p] = (words[p] & 0xFFFF0000u) | std::uint32_t(r);
-        if (p < kCopyWords) words[p + n] = words[p];
-      }
+  bool finished[256] = {};
+  for (int c : groups) {
+    for (int x = 0; x < 256; ++x) {
+      if (finished[x]) continue;  // (c, x) was put in order by the scan of group x
+      const int k = (c << 8) | x;
+      const std::int32_t first = bucketStart[k], size = bucketStart[k + 1] - first;
+      if (size > 1 && !sorter.sortBucket(first, first + size - 1)) return false;
+      rankBucket(words, order, bucketStart, n, k);
     }
+    finished[c] = true;
+
+    std::int32_t next[256];
+    for (int t = 0; t < 256; ++t) next[t] = bucketStart[(t << 8) | c];
+    for (std::int32_t i = groupStart(c); i < groupEnd(c); ++i) {
+      std::int32_t p = order[i];
+      std::int32_t q = p > 0 ? p - 1 : n - 1;
+      int t = int(words[q] >> 24);
+      if (!finished[t]) order[next[t]++] = q;
+    }
+    for (int t = 0; t < 256; ++t)
+      if (!finished[t]) rankBucket(words, order, bucketStart, n, (t << 8) | c);
   }
   return true;
 }
@@ -217,7 +252,8 @@ void gradedSort() {
     smallBlockSort(s.blockWords, s.sortOrder, n);
     return;
   }
-  if (!bucketSort(s.blockWords, s.sortOrder, s.bucketStart, n)) doublingSort();
+  fillBuckets(s.blockWords, s.sortOrder, s.bucketStart, n);
+  if (!sortBuckets(s.blockWords, s.sortOrder, s.bucketStart, n)) doublingSort();
 }
 
 void doReversibleTransformation() {
