@@ -125,8 +125,10 @@ void expandBlock(std::uint8_t* output, std::size_t capacity, std::size_t* positi
     }
     if (1 + extra > capacity - at) BS_REPORT("Output overrun during decompression");
     output[at++] = b;
-    std::memset(output + at, b, extra);
-    at += extra;
+    if (extra > 0) {
+      std::memset(output + at, b, extra);
+      at += extra;
+    }
     prev = b;
   }
   *position = at;
