@@ -211,8 +211,9 @@ bool sortBuckets(std::uint32_t* words, std::int32_t* order, const std::int32_t* 
   auto groupEnd = [&](int c) { return bucketStart[(c + 1) << 8]; };  // [65536] holds n
   int groups[256];
   for (int c = 0; c < 256; ++c) groups[c] = c;
-  std::stable_sort(groups, groups + 256, [&](int a, int b) {
-    return groupEnd(a) - groupStart(a) < groupEnd(b) - groupStart(b);
+  std::sort(groups, groups + 256, [&](int a, int b) {  // std::sort allocates nothing
+    std::int32_t sizeA = groupEnd(a) - groupStart(a), sizeB = groupEnd(b) - groupStart(b);
+    return sizeA != sizeB ? sizeA < sizeB : a < b;
   });
 
   Sorter sorter{words, order, n, workPerEntry * n, codecState.sortKeys};
