@@ -6,10 +6,10 @@
 
 #include <cstdint>
 
-// The graded sort: small blocks by Shell sort, larger ones by two-byte buckets sorted in
-// grades of size with word comparisons and bucket ranks. A block on which the comparisons
-// exceed a work budget (long repeats) is handed to doublingSort, so the sort stays
-// O(n log n) on every input.
+// The sort of a block: small blocks by Shell sort, larger ones by two-byte buckets, sorted
+// with four-byte word comparisons and bucket ranks or ordered from already sorted buckets.
+// A block on which the comparisons exceed a work budget (long repeats) is handed to
+// doublingSort, so the sort stays O(n log n) on every input.
 void gradedSort();
 
 // Prefix doubling over the ranks of rotation prefixes, O(n log n) on any block. Uses
