@@ -114,6 +114,14 @@ int arithDecodeSymbol(const Model& model) {
   int symbol = 1;
   std::uint32_t below = 0;
   const int top = model.symbolCount;
+  // Whole groups of eight symbols below the target are passed at once (never the top one).
+  while (symbol + 8 <= top) {
+    const std::uint32_t* f = model.freq + symbol;
+    std::uint32_t group = f[0] + f[1] + f[2] + f[3] + f[4] + f[5] + f[6] + f[7];
+    if (r * (below + group) > coder.value) break;
+    below += group;
+    symbol += 8;
+  }
   while (symbol < top && r * (below + model.freq[symbol]) <= coder.value)
     below += model.freq[symbol++];
   coder.value -= r * below;

@@ -5,12 +5,25 @@ BitStream theBitStream;
 
 void bsOpenReadStream(ByteInput& input) {
   if (theBitStream.open) BS_REPORT("bsOpenReadStream");
-  theBitStream = BitStream{&input, nullptr, 0, 0, 'r', true};
+  BitStream& s = theBitStream;
+  s.input = &input;
+  s.output = nullptr;
+  s.buffer = 0;
+  s.live = 0;
+  s.mode = 'r';
+  s.open = true;
 }
 
 void bsOpenWriteStream(ByteOutput& output) {
   if (theBitStream.open) BS_REPORT("bsOpenWriteStream");
-  theBitStream = BitStream{nullptr, &output, 0, 0, 'w', true};
+  BitStream& s = theBitStream;
+  s.input = nullptr;
+  s.output = &output;
+  s.buffer = 0;
+  s.live = 0;
+  s.mode = 'w';
+  s.open = true;
+  s.chunkUsed = 0;
 }
 
 void bsClose() {
@@ -22,6 +35,14 @@ void bsClose() {
     s.buffer *= 2;
     ++s.live;
   }
-  if (!s.output->put(std::uint8_t(s.buffer)) || s.output->failed()) BS_REPORT("EOF!");
+  s.chunk[s.chunkUsed++] = std::uint8_t(s.buffer);
+  bsWriteChunk();
   if (!s.output->flush() || s.output->failed()) BS_REPORT("EOF!");
+}
+
+void bsWriteChunk() {
+  BitStream& s = theBitStream;
+  bool written = s.output->write(s.chunk, std::size_t(s.chunkUsed));
+  s.chunkUsed = 0;
+  if (!written || s.output->failed()) BS_REPORT("EOF!");
 }

@@ -7,6 +7,8 @@
 #include "codec/bs_report.h"
 #include "foundation/byte_stream.h"
 
+constexpr int kWriteChunk = 4096;
+
 struct BitStream {
   ByteInput* input = nullptr;
   ByteOutput* output = nullptr;
@@ -14,6 +16,10 @@ struct BitStream {
   std::int32_t live = 0;    // writing: bits held (0..8); reading: bits not yet taken (0..7)
   char mode = 0;            // 'r' or 'w'
   bool open = false;
+  // Writing: finished bytes not yet handed to output, which takes them a chunk at a time.
+  // (Reading takes one byte at a time, so the source ends exactly after the stream.)
+  int chunkUsed = 0;
+  std::uint8_t chunk[kWriteChunk];
 };
 
 // The one bit stream of the process; the codec runs one operation at a time.
@@ -22,11 +28,14 @@ extern BitStream theBitStream;
 void bsOpenReadStream(ByteInput& input);
 void bsOpenWriteStream(ByteOutput& output);
 void bsClose();
+// Hands the finished bytes to the output; a refused write is reported ("EOF!").
+void bsWriteChunk();
 
 inline void bsPutBit(int bit) {
   BitStream& s = theBitStream;
   if (s.live == 8) {
-    if (!s.output->put(std::uint8_t(s.buffer)) || s.output->failed()) BS_REPORT("EOF!");
+    s.chunk[s.chunkUsed++] = std::uint8_t(s.buffer);
+    if (s.chunkUsed == kWriteChunk) bsWriteChunk();
     s.buffer = bit;
     s.live = 1;
   } else {
