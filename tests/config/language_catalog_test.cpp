@@ -1,31 +1,11 @@
 // LanguageCatalog: entry names, the default row, selection rules, escapes and look-ups.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
 #include "config/language_catalog.h"
-
-namespace {
-
-// Catalog texts held in memory instead of an archive; counts the reads.
-class MemoryCatalog : public LanguageCatalog {
- public:
-  std::map<std::string, std::string> entries;
-  int reads = 0;
-
- protected:
-  bool readEntry(const std::string& entryName, std::string* text) override {
-    ++reads;
-    auto found = entries.find(entryName);
-    if (found == entries.end()) return false;
-    *text = found->second;
-    return true;
-  }
-};
-
-}  // namespace
+#include "tests/support/memory_catalog.h"
 
 TEST(LanguageCatalog, CatalogEntryNames) {
   struct Case {
