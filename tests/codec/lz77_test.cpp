@@ -36,11 +36,7 @@ TEST(Lz77, TwoByteRepeatIsCopiedOnlyWithin255Bytes) {
   // "XY", a run of z, "XY": at distance 202 the pair is a short copy (d = 0x36); at 302 it
   // is two literals, since a copy that far needs three bytes.
   auto input = [](std::size_t run) {
-    Bytes b = {'X', 'Y'};
-    b.insert(b.end(), run, 'z');
-    b.push_back('X');
-    b.push_back('Y');
-    return b;
+    return bytesOf("XY" + std::string(run, 'z') + "XY");
   };
   EXPECT_EQ(encode(input(200)), (Bytes{0x17, 0x04, 'X', 'Y', 'z', 0xFF, 0xF8, 0xC6, 0x36, 0x01,
                                        0x00, 0x00}));
