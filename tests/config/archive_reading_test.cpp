@@ -2,23 +2,12 @@
 // selection from archive entries, the disk fallback and the setup script.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "archive/resfile.h"
 #include "config/install_script.h"
 #include "config/language_catalog.h"
 #include "tests/support/archive_writer.h"
 #include "tests/support/scratch_folder.h"
-
-namespace {
-
-void writeFile(const char* name, const std::string& bytes) {
-  std::FILE* f = std::fopen(name, "wb");
-  std::fwrite(bytes.data(), 1, bytes.size(), f);
-  std::fclose(f);
-}
-
-}  // namespace
+#include "tests/support/write_file.h"
 
 TEST(ArchiveReading, ListsCatalogsInArchiveOrderAndSelectsEnglish) {
   ScratchFolder scratch;
