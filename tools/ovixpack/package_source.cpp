@@ -2,6 +2,7 @@
 #include "tools/ovixpack/package_source.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -92,4 +93,16 @@ std::unique_ptr<PackageSource> PackageSource::open(const std::string& path, std:
     return nullptr;
   }
   return archive;
+}
+
+std::unique_ptr<PackageSource> openPackageArgument(const std::vector<std::string>& args,
+                                                   const char* command) {
+  if (args.size() != 1) {
+    std::fprintf(stderr, "usage: ovixpack %s DIR|PACKAGE\n", command);
+    return nullptr;
+  }
+  std::string error;
+  auto package = PackageSource::open(args[0], &error);
+  if (!package) std::fprintf(stderr, "ovixpack: %s\n", error.c_str());
+  return package;
 }

@@ -22,3 +22,8 @@ class PackageSource {
 
   bool has(const std::string& name) const;
 };
+
+// The package named by a command's one argument ("ovixpack COMMAND DIR|PACKAGE"); null after
+// printing the usage or the reason to standard error.
+std::unique_ptr<PackageSource> openPackageArgument(const std::vector<std::string>& args,
+                                                   const char* command);
