@@ -34,10 +34,12 @@ char* readDiskFile(const char* name, std::int32_t* sizeOut) {
 bool TResFile::readBlock(const TResEntry& entry, std::uint8_t* into) {
   const std::size_t size = std::size_t(entry.size);
   const std::int64_t start = std::int64_t(base_) + entry.offset;
-  if (entry.offset < 0 || start > dirPos_) return false;
+  if (entry.offset < 0 || entry.packedSize < 0 || start + entry.packedSize > dirPos_) return false;
   file_.clearError();
   file_.seekGet(start);
-  file_.setReadLimit(dirPos_);  // a block lies inside the data area
+  // A stream is read no further than its block, so a cut stream never borrows the bytes
+  // of the next block and is seen to end early.
+  file_.setReadLimit(start + entry.packedSize);
   bool complete;
   if (!(entry.flags & RF_COMPRESSED)) {
     complete = file_.read(into, size) == size;
