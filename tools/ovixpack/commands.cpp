@@ -1,6 +1,16 @@
 // The table of ovixpack's commands. Add a command here and in its own source file.
 #include "tools/ovixpack/commands.h"
 
+#include "tools/ovixpack/pack_commands.h"
+
 const Command kCommands[] = {
+    {"create", runCreate, "-o OUT [--stub EXE] [--method bwt|lz|store] [--codepage N] DIR"},
+    {"list", runList, "[--tsv] ARCHIVE"},
+    {"extract", runExtract, "ARCHIVE -C DIR [NAME...]"},
+    {"verify", runVerify, "ARCHIVE"},
+    {"add", runAdd, "[--method bwt|lz|store] [--codepage N] ARCHIVE FILE..."},
+    {"remove", runRemove, "ARCHIVE NAME..."},
+    {"compact", runCompact, "ARCHIVE"},
+    {"checksum", runChecksum, "FILE"},
     {nullptr, nullptr, nullptr},
 };
