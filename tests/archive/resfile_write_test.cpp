@@ -52,7 +52,9 @@ TEST(ResFileWrite, RoundTripOfEveryMethod) {
       EXPECT_EQ(e->crc, entryChecksum(c.second.data(), c.second.size()));
       // Empty entries are stored plain whatever the method.
       EXPECT_EQ(e->flags, c.second.empty() ? (m.flags & RF_SPARE) : m.flags) << c.first;
-      if (!(e->flags & RF_COMPRESSED)) EXPECT_EQ(e->packedSize, e->size);
+      if (!(e->flags & RF_COMPRESSED)) {
+        EXPECT_EQ(e->packedSize, e->size);
+      }
       EXPECT_EQ(readText(archive, c.first.c_str()), std::string(c.second.begin(), c.second.end()));
       EXPECT_FALSE(archive.failed());
     }
