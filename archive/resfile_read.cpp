@@ -2,7 +2,6 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 #include "archive/resfile.h"
 
@@ -44,11 +43,10 @@ bool TResFile::readBlock(const TResEntry& entry, std::uint8_t* into) {
   if (!(entry.flags & RF_COMPRESSED)) {
     complete = file_.read(into, size) == size;
   } else if (entry.flags & RF_BLOCKSORT) {
-    // The block-sorting decoder reports a truncated or overlong stream itself; the buffer is
-    // cleared first so that a stream decoding short never exposes stale memory.
-    std::memset(into, 0, size);
+    // The block-sorting decoder reports a truncated or overlong stream itself; a sound
+    // stream of fewer bytes is caught here.
     uncompressStream(file_, into, size, progress_);
-    complete = true;
+    complete = uncompressedSize() == size;
   } else {
     complete = lzDecode(file_, into, size, progress_) == size;
   }

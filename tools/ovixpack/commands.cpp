@@ -3,6 +3,9 @@
 
 #include "tools/ovixpack/pack_commands.h"
 
+int runEncode(const Arguments& args);
+int runDecode(const Arguments& args);
+
 const Command kCommands[] = {
     {"create", runCreate, "-o OUT [--stub EXE] [--method bwt|lz|store] [--codepage N] DIR"},
     {"list", runList, "[--tsv] ARCHIVE"},
@@ -12,5 +15,7 @@ const Command kCommands[] = {
     {"remove", runRemove, "ARCHIVE NAME..."},
     {"compact", runCompact, "ARCHIVE"},
     {"checksum", runChecksum, "FILE"},
+    {"encode", runEncode, "--codec bwt|lz IN OUT"},
+    {"decode", runDecode, "--codec bwt|lz --size N IN OUT"},
     {nullptr, nullptr, nullptr},
 };
