@@ -7,13 +7,7 @@
 set -u
 work=$1; shift
 ovixpack=("$@")
-rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
-failures=0
-fail() { echo "FAIL $*"; failures=$((failures + 1)); }
-check() {  # check NAME EXPECTED_EXIT ACTUAL_EXIT
-  if [ "$2" != "$3" ]; then fail "$1: exit $3, expected $2"; fi
-}
-pack() { "${ovixpack[@]}" "$@" | tr -d '\r'; return "${PIPESTATUS[0]}"; }
+. "$(dirname "$0")/command_test_lib.sh"
 
 mkdir -p pkg/sub/deeper
 printf 'Title=Demo\r\n' > pkg/Ovix.ini
@@ -120,5 +114,4 @@ pack decode --codec lz --size "$(stat -c %s pkg/readme.txt)" readme.lz readme.ou
 cmp -s pkg/readme.txt readme.out || fail "lz round trip differs"
 pack decode --codec lz --size 999999 readme.lz readme.out 2>/dev/null; check "lz size too large" 1 $?
 
-echo "$failures failed"
-[ "$failures" -eq 0 ]
+finish

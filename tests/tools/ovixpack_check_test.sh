@@ -6,13 +6,7 @@
 set -u
 work=$1; sample=$2; shift 2
 ovixpack=("$@")
-rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
-failures=0
-fail() { echo "FAIL $*"; failures=$((failures + 1)); }
-check() {  # check NAME EXPECTED_EXIT ACTUAL_EXIT
-  if [ "$2" != "$3" ]; then fail "$1: exit $3, expected $2"; fi
-}
-pack() { "${ovixpack[@]}" "$@" | tr -d '\r'; return "${PIPESTATUS[0]}"; }
+. "$(dirname "$0")/command_test_lib.sh"
 
 cp -r "$sample" sample
 pack check sample > sample.check; check "check sample" 0 $?
@@ -40,5 +34,4 @@ pack create -o forced.exe --force broken 2>/dev/null; check "create broken --for
 pack check forced.exe > /dev/null; check "check forced" 1 $?
 pack check missing-folder 2>/dev/null; check "check missing" 2 $?
 
-echo "$failures failed"
-[ "$failures" -eq 0 ]
+finish
