@@ -5,7 +5,10 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <utility>
+#include <vector>
 
+#include "config/ini_file.h"
 #include "tests/support/archive_writer.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/write_file.h"
@@ -104,4 +107,25 @@ TEST(PackagePlan, NumbersAsTheInstallerReadsThem) {
 
   std::filesystem::create_directory("empty");
   EXPECT_NE(plan("empty").find("files: 0\ncatalogs: \nfirst language: \n"), std::string::npos);
+}
+
+TEST(PackagePlan, SampleCatalogsNameEveryControlOfBothDialogs) {
+  // The controls with texts of the main dialog and the folder chooser, and the option rows.
+  const std::pair<const char*, std::vector<const char*>> keys[] = {
+      {"Main", {"1026", "1023", "1004", "1024", "1025", "1016", "1007", "1001", "1027", "2",
+                "complete"}},
+      {"Browse", {"0", "1", "2"}},
+      {"Options", {"desktop", "startup", "exec", "readme"}},
+  };
+  for (const char* catalog : {"English.clg", "German (Deutsch).clg"}) {
+    TIniFile ini;
+    ASSERT_TRUE(ini.loadFile((std::string(OVIX_SAMPLE_DIR) + "/" + catalog).c_str()));
+    for (const auto& [section, names] : keys)
+      for (const char* key : names)
+        EXPECT_STRNE(ini.readString(section, key, ""), "") << catalog << " " << section << " " << key;
+  }
+  TIniFile english;
+  english.loadFile(OVIX_SAMPLE_DIR "/English.clg");
+  EXPECT_STREQ(english.readString("Main", "1016", ""), "Click 'Install' for the begining installation");
+  EXPECT_STREQ(english.readString("Main", "complete", ""), "Installation was successfully completed!");
 }
