@@ -170,29 +170,30 @@ const char* listSource(const TIniFile& ini, const char* section, const char* key
   return *value ? value : defaultText;
 }
 
+template <typename T>
+std::unique_ptr<std::vector<T>> parsedList(const char* text,
+                                           std::vector<T> (*parse)(const char*)) {
+  if (!text) return nullptr;
+  return std::make_unique<std::vector<T>>(parse(text));
+}
+
 }  // namespace
 
 std::unique_ptr<std::vector<double>> TIniFile::readDoubles(const char* section, const char* key,
                                                            const char* defaultText) const {
-  const char* text = listSource(*this, section, key, defaultText);
-  if (!text) return nullptr;
-  return std::make_unique<std::vector<double>>(iniDoubleList(text));
+  return parsedList(listSource(*this, section, key, defaultText), iniDoubleList);
 }
 
 std::unique_ptr<std::vector<std::int32_t>> TIniFile::readInts(const char* section,
                                                               const char* key,
                                                               const char* defaultText) const {
-  const char* text = listSource(*this, section, key, defaultText);
-  if (!text) return nullptr;
-  return std::make_unique<std::vector<std::int32_t>>(iniIntList(text));
+  return parsedList(listSource(*this, section, key, defaultText), iniIntList);
 }
 
 std::unique_ptr<std::vector<std::string>> TIniFile::readStrings(const char* section,
                                                                 const char* key,
                                                                 const char* defaultText) const {
-  const char* text = listSource(*this, section, key, defaultText);
-  if (!text) return nullptr;
-  return std::make_unique<std::vector<std::string>>(iniStringList(text));
+  return parsedList(listSource(*this, section, key, defaultText), iniStringList);
 }
 
 bool TIniFile::save(const char* path) const {
