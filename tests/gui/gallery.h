@@ -14,12 +14,25 @@
 #include "ui/controls/shade_button.h"
 #include "ui/win/dialog.h"
 
+// A bevel line that counts its paints.
+class CountingBevelLine : public CBevelLine {
+ public:
+  int paints = 0;
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_PAINT) ++paints;
+    return CBevelLine::WindowProc(message, wParam, lParam);
+  }
+};
+
 class GalleryDialog : public win::Dialog {
  public:
   GalleryDialog();
 
   CShadeButton idle, disabled, left, empty, hover, pressed;
-  CBevelLine lineRight, lineLeft, lineCentre, lineEmpty, lineUp, lineDown;
+  CountingBevelLine lineRight;
+  CBevelLine lineLeft, lineCentre, lineEmpty, lineUp, lineDown;
   CBitmapView logo;
   std::string group, path;
 

@@ -21,3 +21,7 @@
 
 #define IDC_COMBO 1401
 #define IDC_EDIT 1402
+
+// A top-level dialog for the modal run; it ends before it is ever shown.
+#define IDD_PROBE 901
+#define IDC_PROBE_EDIT 1501
