@@ -157,6 +157,26 @@ TEST_F(GalleryTest, VerticalCaptionsReadBottomToTopOrWithATildeTopToBottom) {
   }
 }
 
+TEST_F(GalleryTest, CaptionLongerThanTheLineEndsInAnEllipsis) {
+  ScreenImage image = capture(IDC_LINE_LONG);
+  const std::string caption = gallery.lineLong.text() + "  ";
+  auto gap = gapAround(image, image.height / 2, image.width - 1);
+  EXPECT_EQ(gap.first, 10);
+  EXPECT_EQ(gap.second, image.width);
+
+  InkMask ink;
+  ink.width = image.width;
+  ink.height = image.height;
+  for (int y = 0; y < image.height; ++y)
+    for (int x = 0; x < image.width; ++x) ink.ink.push_back(x >= 10 && isInk(image.at(x, y)));
+  const HFONT font = gallery.lineLong.font();
+  const COLORREF text = GetSysColor(COLOR_BTNTEXT);
+  const double cut = bestOverlap(ink, renderText(caption, font, text, face(), image.width - 10));
+  const double clipped = bestOverlap(ink, renderText(caption, font, text, face()));
+  EXPECT_GT(cut, 0.9);
+  EXPECT_LT(clipped, cut - 0.05);
+}
+
 TEST_F(GalleryTest, EnablingALineRepaintsItOnceInItsNewLook) {
   pumpMessages(10);
   gallery.lineRight.paints = 0;

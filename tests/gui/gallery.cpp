@@ -38,6 +38,7 @@ void GalleryDialog::DoDataExchange(win::DataExchange& exchange) {
   exchange.control(IDC_LINE_EMPTY, lineEmpty);
   exchange.control(IDC_LINE_UP, lineUp);
   exchange.control(IDC_LINE_DOWN, lineDown);
+  exchange.control(IDC_LINE_LONG, lineLong);
   exchange.control(IDC_LOGO, logo);
   exchange.comboText(IDC_COMBO, group);
   exchange.text(IDC_EDIT, path);

@@ -32,7 +32,7 @@ class GalleryDialog : public win::Dialog {
 
   CShadeButton idle, disabled, left, empty, hover, pressed;
   CountingBevelLine lineRight;
-  CBevelLine lineLeft, lineCentre, lineEmpty, lineUp, lineDown;
+  CBevelLine lineLeft, lineCentre, lineEmpty, lineUp, lineDown, lineLong;
   CBitmapView logo;
   std::string group, path;
 

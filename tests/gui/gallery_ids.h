@@ -16,6 +16,7 @@
 #define IDC_LINE_EMPTY 1204
 #define IDC_LINE_UP 1205
 #define IDC_LINE_DOWN 1206
+#define IDC_LINE_LONG 1207
 
 #define IDC_LOGO 1301
 

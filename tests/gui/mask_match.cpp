@@ -30,14 +30,15 @@ InkMask InkMask::turned(int quarters) const {
   return out;
 }
 
-InkMask renderText(const std::string& text, HFONT font, COLORREF colour, COLORREF background) {
+InkMask renderText(const std::string& text, HFONT font, COLORREF colour, COLORREF background,
+                   int width) {
   win::WindowContext screen(nullptr);
   win::MemoryContext memory(screen);
   win::ObjectSelection selectFont(memory, font);
   SIZE size;
   GetTextExtentPoint32A(memory, text.c_str(), int(text.size()), &size);
   InkMask mask;
-  mask.width = size.cx + 4;
+  mask.width = (width > 0 ? width : size.cx) + 4;
   mask.height = size.cy + 4;
   BITMAPINFO info = {};
   info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -54,7 +55,8 @@ InkMask renderText(const std::string& text, HFONT font, COLORREF colour, COLORRE
     ExtTextOutA(memory, 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
     SetBkMode(memory, TRANSPARENT);
     SetTextColor(memory, colour);
-    TextOutA(memory, 2, 2, text.c_str(), int(text.size()));
+    RECT box = {2, 2, mask.width - 2, mask.height - 2};
+    DrawTextA(memory, text.c_str(), int(text.size()), &box, DT_SINGLELINE | DT_END_ELLIPSIS);
     GdiFlush();
   }
   const uint32_t* pixels = static_cast<const uint32_t*>(bits);

@@ -20,8 +20,10 @@ struct InkMask {
 };
 
 // `text` drawn left to right in `font` and `colour` on `background`: the ink is every pixel
-// that is not the background.
-InkMask renderText(const std::string& text, HFONT font, COLORREF colour, COLORREF background);
+// that is not the background. With `width` above 0 the text is cut to that width with an
+// ellipsis.
+InkMask renderText(const std::string& text, HFONT font, COLORREF colour, COLORREF background,
+                   int width = 0);
 
 // The best intersection-over-union of `pattern` placed anywhere inside `image`.
 double bestOverlap(const InkMask& image, const InkMask& pattern);

@@ -1,6 +1,7 @@
 // Painting of the bevel line and its caption.
 #include "ui/controls/bevel_line.h"
 
+#include <algorithm>
 #include <string>
 
 #include "ui/controls/bevel_caption.h"
@@ -64,8 +65,18 @@ void CBevelLine::OnPaint() {
     RECT measured = {0, 0, 10, 0};
     const int textHeight = DrawTextA(dc, padded.c_str(), int(padded.size()), &measured,
                                      DT_CALCRECT | DT_NOCLIP | DT_SINGLELINE);
-    const RECT box =
+    RECT box =
         ui::placeCaption(angle, alignment, line, measured.right - measured.left, textHeight);
+    // The placement makes the box exactly as long as the text; keeping it inside the control
+    // along the line lets a caption longer than the line end in an ellipsis instead of being
+    // cut off at the control's edge.
+    if (horizontal) {
+      box.left = std::max(box.left, client.left);
+      box.right = std::min(box.right, client.right);
+    } else {
+      box.top = std::max(box.top, client.top);
+      box.bottom = std::min(box.bottom, client.bottom);
+    }
 
     win::SavedDcState keepClip(dc);
     IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);
