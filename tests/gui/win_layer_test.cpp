@@ -6,6 +6,7 @@
 
 #include "tests/gui/gallery.h"
 #include "tests/support/recording_os.h"
+#include "ui/win/application.h"
 
 TEST_F(GalleryTest, ComboLoadSelectsTheFirstItemBeginningWithTheTextElseSetsTheEditField) {
   win::Window combo = gallery.item(IDC_COMBO);
@@ -74,4 +75,47 @@ TEST(Dialog, ExceptionInAHandlerBecomesAFatalReportNotAnUnwindThroughTheSystem) 
         dialog.DoModal();
       },
       ::testing::ExitedWithCode(1), "Unhandled exception in a window procedure: init went wrong");
+}
+
+TEST_F(GalleryTest, SubclassingEndsWithTheObjectOrWithTheWindow) {
+  HWND control = CreateWindowExA(0, "STATIC", "x", WS_CHILD, 0, 0, 10, 10, gallery, nullptr,
+                                 nullptr, nullptr);
+  const LONG_PTR original = GetWindowLongPtrA(control, GWLP_WNDPROC);
+  {
+    CBevelLine line;
+    ASSERT_TRUE(line.subclass(control));
+    EXPECT_EQ(win::SubclassedWindow::fromHandle(control), &line);
+    CBevelLine second;
+    EXPECT_FALSE(second.subclass(control)) << "a window belongs to one object";
+  }
+  EXPECT_EQ(GetWindowLongPtrA(control, GWLP_WNDPROC), original);
+  EXPECT_EQ(win::SubclassedWindow::fromHandle(control), nullptr);
+
+  CBevelLine line;
+  ASSERT_TRUE(line.subclass(control));
+  DestroyWindow(control);
+  EXPECT_FALSE(line.isAttached());
+}
+
+namespace {
+
+class EndingApplication : public win::Application {
+ public:
+  bool InitInstance() override {
+    ++calls;
+    return false;
+  }
+  int calls = 0;
+};
+
+}  // namespace
+
+TEST(Application, EndsWithoutAMessageLoopWhenInitInstanceSaysSo) {
+  EndingApplication application;
+  EXPECT_EQ(win::Application::current(), &application);
+  PostThreadMessageA(GetCurrentThreadId(), WM_QUIT, 7, 0);  // a loop would end with 7
+  EXPECT_EQ(application.run(), 0);
+  EXPECT_EQ(application.calls, 1);
+  MSG message;
+  EXPECT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "a loop ran";
 }
