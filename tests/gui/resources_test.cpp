@@ -2,6 +2,8 @@
 // manifest's request for version 6 of the common controls.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <cctype>
 #include <string>
 
@@ -31,7 +33,7 @@ TEST(Resources, BothIconsExistInTheirSizes) {
   EXPECT_EQ(iconSize(IDI_MAIN, 32).cx, 32);
   EXPECT_EQ(iconSize(IDI_MAIN, 16).cx, 16);
   EXPECT_EQ(iconSize(IDI_MAIN_SMALL, 16).cx, 16);
-  EXPECT_EQ(FindResourceA(nullptr, MAKEINTRESOURCEA(IDI_MAIN_SMALL), RT_GROUP_ICON) != nullptr, true);
+  EXPECT_NE(FindResourceA(nullptr, MAKEINTRESOURCEA(IDI_MAIN_SMALL), RT_GROUP_ICON), nullptr);
 }
 
 TEST(Resources, ManifestBringsCommonControlsVersion6) {
