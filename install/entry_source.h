@@ -6,7 +6,8 @@
 #include <memory>
 #include <string>
 
-enum class EntryStatus { Ok, Missing, ChecksumFailed };
+// Damaged: the entry is in the archive but could not be decoded or failed its checksum.
+enum class EntryStatus { Ok, Missing, Damaged };
 
 struct EntryData {
   EntryStatus status = EntryStatus::Missing;

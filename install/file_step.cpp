@@ -12,7 +12,7 @@ bool installFile(InstallRun& run, FileEntry& file) {
   EntryData entry = run.entries.read(file.name);
   if (entry.status != EntryStatus::Ok) {
     run.result.add(entry.status == EntryStatus::Missing ? FailureKind::EntryMissing
-                                                        : FailureKind::ChecksumFailed,
+                                                        : FailureKind::EntryDamaged,
                    file.name);
     return false;
   }

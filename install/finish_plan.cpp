@@ -19,18 +19,18 @@ FinishPlan planFinish(const InstallConfig& config, const RunState& state,
     return plan;
   }
   const int options = config.advancedOptions;
-  int row = (options & installoption::kDesktop ? 1 : 0) + (options & installoption::kStartup ? 1 : 0);
+  int row = (options & kOptionDesktop ? 1 : 0) + (options & kOptionStartup ? 1 : 0);
   const FileEntry* main = fileAt(config, config.mainExecutable);
   const std::string mainPath = main ? quotedPath(state.installFolder + main->createName) : "";
 
   if (config.runWithInstall && main)
     plan.installCommand = mainPath + " /install \"" + languageName + "\"";
-  if (options & installoption::kExec) {
+  if (options & kOptionExec) {
     if (ticked(rowTicked, row) && main) plan.startCommand = mainPath;
     ++row;
   }
   const FileEntry* readme = fileAt(config, config.readmeFile);
-  if (options & installoption::kReadme && ticked(rowTicked, row) && readme)
+  if (options & kOptionReadme && ticked(rowTicked, row) && readme)
     plan.readmePath = state.installFolder + readme->createName;
   plan.showCompletion = plan.startCommand.empty();
   return plan;

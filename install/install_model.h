@@ -2,7 +2,7 @@
 // for a number outside the list, since the script's file numbers are taken as written.
 #pragma once
 
-#include "install/install_config.h"
+#include "config/install_config.h"
 
 inline int fileCount(const InstallConfig& config) { return int(config.files.size()); }
 inline int fileTypeCount(const InstallConfig& config) { return int(config.fileTypes.size()); }
@@ -20,11 +20,3 @@ inline const FileTypeEntry* fileTypeAt(const InstallConfig& config, int index) {
 
 // A file's full path: its target folder followed by its create name.
 inline std::string fullPath(const FileEntry& file) { return file.targetFolder + file.createName; }
-
-// Option bits of "Advanced options".
-namespace installoption {
-constexpr int kDesktop = 1;
-constexpr int kStartup = 2;
-constexpr int kExec = 4;
-constexpr int kReadme = 8;
-}  // namespace installoption

@@ -11,7 +11,7 @@ namespace {
 const char* describe(FailureKind kind) {
   switch (kind) {
     case FailureKind::EntryMissing: return "missing from the package";
-    case FailureKind::ChecksumFailed: return "damaged in the package (checksum error)";
+    case FailureKind::EntryDamaged: return "damaged in the package (checksum error or unreadable)";
     case FailureKind::FileNotWritten: return "could not be written";
     case FailureKind::FolderUnknown: return "folder not available";
     case FailureKind::ShortcutNotSaved: return "shortcut could not be saved";

@@ -7,7 +7,7 @@
 
 enum class FailureKind {
   EntryMissing,       // the file's entry is neither in the archive nor on the disk
-  ChecksumFailed,     // the entry's data failed its checksum; nothing was written
+  EntryDamaged,       // the entry could not be decoded or failed its checksum; not written
   FileNotWritten,     // the target file could not be created or written
   FolderUnknown,      // a Windows, system or shell folder path was not available
   ShortcutNotSaved,   // a shell link could not be saved

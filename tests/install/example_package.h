@@ -2,7 +2,7 @@
 // readme, and the uninstaller last; one file type with two extensions and an icon.
 #pragma once
 
-#include "install/install_config.h"
+#include "config/install_config.h"
 #include "install/install_worker.h"
 #include "tests/support/recording_os.h"
 #include "tests/support/memory_entries.h"

@@ -71,11 +71,11 @@ TEST(FinishPlan, FailuresAreReportedAndNothingIsStarted) {
   finish.config.advancedOptions = 12;
   finish.config.runWithInstall = 1;
   finish.result.add(FailureKind::FileNotWritten, "C:\\Program Files\\Prod\\prod.exe");
-  finish.result.add(FailureKind::ChecksumFailed, "readme.txt");
+  finish.result.add(FailureKind::EntryDamaged, "readme.txt");
   FinishPlan plan = finish.plan({true, true});
   EXPECT_EQ(plan.failureText,
             "C:\\Program Files\\Prod\\prod.exe: could not be written\n"
-            "readme.txt: damaged in the package (checksum error)\n");
+            "readme.txt: damaged in the package (checksum error or unreadable)\n");
   EXPECT_EQ(plan.exitCode, kInstallFailedExitCode);
   EXPECT_FALSE(plan.showCompletion);
   RecordingOs os;

@@ -98,7 +98,7 @@ TEST(InstallRun, FailuresAreCollectedAndEveryOtherFileIsInstalledAndRecorded) {
   EXPECT_EQ(install.result.failures()[0].subject, "C:\\Apps\\Prod\\prod.exe");
   EXPECT_EQ(install.result.failures()[1].kind, FailureKind::EntryMissing);
   EXPECT_EQ(install.result.failures()[1].subject, "absent.dll");
-  EXPECT_EQ(install.result.failures()[2].kind, FailureKind::ChecksumFailed);
+  EXPECT_EQ(install.result.failures()[2].kind, FailureKind::EntryDamaged);
   EXPECT_EQ(install.result.failures()[2].subject, "readme.txt");
   EXPECT_EQ(install.os.files.count("C:\\Apps\\Prod\\doc\\readme.txt"), 0u);  // damaged: not written
   EXPECT_EQ(install.os.files.at("C:\\Apps\\Prod\\uninst.exe"), "MZ uninstaller");

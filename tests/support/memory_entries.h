@@ -14,7 +14,7 @@ class MemoryEntries : public EntrySource {
     EntryData entry;
     auto found = entries.find(name);
     if (found == entries.end()) return entry;
-    entry.status = damaged.count(name) ? EntryStatus::ChecksumFailed : EntryStatus::Ok;
+    entry.status = damaged.count(name) ? EntryStatus::Damaged : EntryStatus::Ok;
     if (entry.status != EntryStatus::Ok) return entry;
     entry.size = found->second.size();
     entry.data = {new char[entry.size + 1], [](char* bytes) { delete[] bytes; }};
