@@ -7,6 +7,7 @@
 #include "config/install_config.h"
 
 class TIniFile;
+class TResFile;
 
 // The key prefix of file type `index` ("File type 2." for 2).
 std::string fileTypePrefix(int index);
@@ -23,3 +24,7 @@ std::string readInstallConfig(const TIniFile& script, InstallConfig* config);
 // The same from the script's text; null text reads like an empty script (a package without
 // Ovix.ini installs with every default).
 std::string readInstallConfigText(const char* text, InstallConfig* config);
+
+// Reads Ovix.ini from the archive (or the disk file of that name) into `config`; a missing
+// script reads like an empty one. Returns the title as readInstallConfig does.
+std::string loadInstallConfig(TResFile& archive, InstallConfig* config);

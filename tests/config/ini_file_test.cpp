@@ -2,11 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "config/ini_file.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/write_file.h"
 
 namespace {
 
@@ -190,22 +193,13 @@ TEST(TIniFile, FileAdapters) {
   EXPECT_EQ(ini.fileName(), "missing.ini");
   EXPECT_STREQ(ini.readString("A", "k", nullptr), "1");  // old lines kept
 
-  {
-    std::FILE* f = std::fopen("in.ini", "wb");
-    std::fputs("[A]\n  k = 2 \nj=3", f);
-    std::fclose(f);
-  }
+  writeFile("in.ini", "[A]\n  k = 2 \nj=3");
   EXPECT_TRUE(ini.loadFile("in.ini"));
   EXPECT_FALSE(ini.failed());
   EXPECT_STREQ(ini.readString("A", "k", nullptr), "2");
   EXPECT_TRUE(ini.save("out.ini"));
-  {
-    std::FILE* f = std::fopen("out.ini", "rb");
-    char buffer[64] = {};
-    size_t n = std::fread(buffer, 1, sizeof buffer, f);
-    std::fclose(f);
-    EXPECT_EQ(std::string(buffer, n), "[A]\r\nk=2\r\nj=3\r\n");
-  }
+  std::ifstream saved("out.ini", std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(saved), {}), "[A]\r\nk=2\r\nj=3\r\n");
   EXPECT_FALSE(ini.save("no-such-folder/out.ini"));
 
   EXPECT_FALSE(ini.reload());

@@ -1,0 +1,24 @@
+// ovixpack check DIR|PACKAGE: reports the script's and the catalogs' problems, one line
+// each; exit 1 when any is an error.
+#include <cstdio>
+
+#include "tools/ovixpack/package_commands.h"
+#include "tools/ovixpack/package_check.h"
+#include "tools/ovixpack/package_source.h"
+
+int runCheck(const Arguments& args) {
+  if (args.size() != 1) {
+    std::fprintf(stderr, "usage: ovixpack check DIR|PACKAGE\n");
+    return kExitUsage;
+  }
+  std::string error;
+  auto package = PackageSource::open(args[0], &error);
+  if (!package) {
+    std::fprintf(stderr, "ovixpack: %s\n", error.c_str());
+    return kExitUsage;
+  }
+  std::vector<PackageProblem> problems = checkPackage(*package);
+  for (const PackageProblem& problem : problems)
+    std::printf("%s\n", formatProblem(problem).c_str());
+  return hasErrors(problems) ? kExitCheckFailed : kExitOk;
+}
