@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Install run against raw decode, under Wine, on the benchmark corpus packed as one package
+# (block-sorting method, one entry per corpus file).
+#   bench/install_bench.sh [CORPUS_DIR]     (default build/corpus, made by make-corpus.sh)
+# Prints both times, their ratio (goal: install within 1.3 x decode) and both memory peaks.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+corpus=${1:-build/corpus}
+[ -d "$corpus/files" ] || bash /work/shared/bench/make-corpus.sh "$corpus" >/dev/null
+scripts/build host win64 >/dev/null
+
+work=build/bench-install
+rm -rf "$work" && mkdir -p "$work/payload"
+cp -r "$corpus/files/." "$work/payload/"
+cp "$corpus/zeros.bin" "$corpus/periodic.bin" "$work/payload/"
+build/host/bench/pack_tree "$work/package.arc" "$work/payload" >/dev/null
+
+prefix=$PWD/$work/wineprefix
+run() { scripts/wine-run --prefix "$prefix" build/win64/bench/install_bench.exe "$@"; }
+run decode "$work/package.arc" >/dev/null  # warms the prefix and the file cache
+read -r decode_s bytes decode_peak < <(run decode "$work/package.arc" | tr -d '\r')
+target="Z:$(echo "$PWD/$work/installed" | tr / '\\')"
+read -r install_s _ install_peak < <(run install "$work/package.arc" "$target" | tr -d '\r')
+
+echo "corpus: $bytes bytes in $(find "$work/payload" -type f | wc -l) files"
+printf 'raw decode  %8.3f s   peak %6.1f MiB\n' "$decode_s" "$(echo "$decode_peak/1048576" | bc -l)"
+printf 'install run %8.3f s   peak %6.1f MiB\n' "$install_s" "$(echo "$install_peak/1048576" | bc -l)"
+printf 'install / decode: %.2f x (goal 1.3 x)\n' "$(echo "$install_s/$decode_s" | bc -l)"
