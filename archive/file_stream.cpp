@@ -10,15 +10,19 @@
 FileStream::~FileStream() { close(); }
 
 bool FileStream::open(const char* path, Mode mode) {
+  const char* how = mode == Mode::Read ? "rb" : mode == Mode::ReadWrite ? "r+b" : "w+b";
+  std::FILE* file = std::fopen(path, how);
+  return file && adopt(file);
+}
+
+bool FileStream::adopt(std::FILE* file) {
   close();
   buffer_.reset(new (std::nothrow) std::uint8_t[kBufferSize]);
-  if (!buffer_) return false;
-  const char* how = mode == Mode::Read ? "rb" : mode == Mode::ReadWrite ? "r+b" : "w+b";
-  file_ = std::fopen(path, how);
-  if (!file_) {
-    buffer_.reset();
+  if (!buffer_) {
+    std::fclose(file);
     return false;
   }
+  file_ = file;
   std::setvbuf(file_, nullptr, _IONBF, 0);  // our own buffer does the buffering
   buffered_ = Buffered::Nothing;
   bufferLength_ = 0;

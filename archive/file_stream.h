@@ -28,6 +28,9 @@ class FileStream : public SeekableInput, public ByteOutput {
 
   // Opens `path` in byte mode; false (and nothing open) if that fails or no buffer is free.
   bool open(const char* path, Mode mode);
+  // Takes over a file the caller opened in byte mode (for names the caller must open its own
+  // way); false, with the file closed, if no buffer is free.
+  bool adopt(std::FILE* file);
   // Writes what is buffered and closes; false if a write failed.
   bool close();
   bool isOpen() const { return file_ != nullptr; }

@@ -95,7 +95,7 @@ bool TResFile::readDirectoryBytes(std::size_t length, bool encoded,
   bytes.pop_back();
   if (!encoded) return file_.read(bytes.data(), length) == length;
   uncompressStream(file_, bytes.data(), length, nullptr);
-  return true;
+  return uncompressedSize() == length;
 }
 
 bool TResFile::readVersion5Directory() {

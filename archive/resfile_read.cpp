@@ -2,7 +2,6 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 #include "archive/resfile.h"
 
@@ -34,19 +33,20 @@ char* readDiskFile(const char* name, std::int32_t* sizeOut) {
 bool TResFile::readBlock(const TResEntry& entry, std::uint8_t* into) {
   const std::size_t size = std::size_t(entry.size);
   const std::int64_t start = std::int64_t(base_) + entry.offset;
-  if (entry.offset < 0 || start > dirPos_) return false;
+  if (entry.offset < 0 || entry.packedSize < 0 || start + entry.packedSize > dirPos_) return false;
   file_.clearError();
   file_.seekGet(start);
-  file_.setReadLimit(dirPos_);  // a block lies inside the data area
+  // A stream is read no further than its block, so a cut stream never borrows the bytes
+  // of the next block and is seen to end early.
+  file_.setReadLimit(start + entry.packedSize);
   bool complete;
   if (!(entry.flags & RF_COMPRESSED)) {
     complete = file_.read(into, size) == size;
   } else if (entry.flags & RF_BLOCKSORT) {
-    // The block-sorting decoder reports a truncated or overlong stream itself; the buffer is
-    // cleared first so that a stream decoding short never exposes stale memory.
-    std::memset(into, 0, size);
+    // The block-sorting decoder reports a truncated or overlong stream itself; a sound
+    // stream of fewer bytes is caught here.
     uncompressStream(file_, into, size, progress_);
-    complete = true;
+    complete = uncompressedSize() == size;
   } else {
     complete = lzDecode(file_, into, size, progress_) == size;
   }

@@ -2,6 +2,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "archive/latching_output.h"
 #include "archive/resfile.h"
 
 using namespace archive_format;
@@ -21,12 +22,13 @@ std::int64_t directoryReserve(const Directory& directory, std::size_t newNameLen
 bool TResFile::storeBlock(SeekableInput& source, std::int64_t size, unsigned options) {
   if (!source.rewind()) return false;
   if (size > 0 && (options & RW_COMPRESS)) {
+    LatchingOutput out(file_);
     if (options & RW_BLOCKSORT) {
-      compressStream(source, file_, progress_);
+      compressStream(source, out, progress_);
     } else {
-      lzEncode(source, file_, progress_);
+      lzEncode(source, out, progress_);
     }
-    return !file_.writeFailed() && !source.bad();
+    return !out.refused() && !file_.writeFailed() && !source.bad();
   }
   // Stored as they are, in chunks rather than one allocation of the whole entry.
   std::uint8_t chunk[4096];
@@ -92,7 +94,8 @@ bool TResFile::writeDirectoryAndTrailer() {
     appendLe32(header, std::uint32_t(directory_->size()));
     file_.write(header.data(), header.size());
     MemorySource source(records.data(), records.size());
-    compressStream(source, file_, nullptr);
+    LatchingOutput out(file_);
+    compressStream(source, out, nullptr);
   }
   const std::int64_t directoryEnd = file_.tellPut();
   Trailer trailer;

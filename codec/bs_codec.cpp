@@ -10,6 +10,8 @@ CodecState codecState;
 
 namespace {
 
+std::size_t decodedSize = 0;
+
 template <typename T>
 void release(T*& buffer) {
   std::free(buffer);
@@ -111,6 +113,7 @@ void compressStream(ByteInput& source, ByteOutput& destination, ProgressProc pro
 void uncompressStream(ByteInput& source, std::uint8_t* output, std::size_t capacity,
                       ProgressProc progress) {
   resetState();
+  decodedSize = 0;
   bsOpenReadStream(source);
   int header[4];
   for (int& byte : header) byte = bsGetByte();
@@ -128,8 +131,11 @@ void uncompressStream(ByteInput& source, std::uint8_t* output, std::size_t capac
       spotBlock(false);
       expandBlock(output, capacity, &position, lastBlock);
     } while (!lastBlock);
+    decodedSize = position;
   }
   bsClose();
   uncompressOutOfMemory(0);
   source.clearError();
 }
+
+std::size_t uncompressedSize() { return decodedSize; }

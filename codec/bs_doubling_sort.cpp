@@ -81,8 +81,8 @@ struct Doubler {
     return x < z ? x : (y < z ? z : y);
   }
 
-  // Splits the group order[lo..hi] by key: a three-way partition, the equal part becomes a
-  // group, and the smaller side is sorted by recursion, the larger by the loop.
+  // Splits the group order[lo..hi] (two or more entries, all of rank hi) by key: a three-way
+  // partition; the smaller side is sorted by recursion, the larger by the loop.
   void sortSplit(std::int32_t lo, std::int32_t hi) {
     while (hi - lo + 1 >= kSelectionSpan) {
       const std::int32_t v = choosePivot(lo, hi);
@@ -109,16 +109,22 @@ struct Doubler {
       const std::int32_t lessCount = b - a, greaterCount = d - c;
       const std::int32_t equalLo = lo + lessCount, equalHi = hi - greaterCount;
       if (lessCount > 0 || greaterCount > 0) split = true;
+      // Every part gets a rank of its own at once, so ranks read before a part is sorted
+      // never order a smaller rotation after a larger one. The greater part keeps hi.
+      if (lessCount > 0) updateGroup(lo, equalLo - 1);
       updateGroup(equalLo, equalHi);
+      if (greaterCount == 1) updateGroup(hi, hi);
       if (lessCount < greaterCount) {
-        if (lessCount > 0) sortSplit(lo, equalLo - 1);
+        if (lessCount > 1) sortSplit(lo, equalLo - 1);
+        if (greaterCount < 2) return;
         lo = equalHi + 1;
       } else {
-        if (greaterCount > 0) sortSplit(equalHi + 1, hi);
+        if (greaterCount > 1) sortSplit(equalHi + 1, hi);
+        if (lessCount < 2) return;
         hi = equalLo - 1;
       }
     }
-    if (lo <= hi) selectSortSplit(lo, hi);
+    selectSortSplit(lo, hi);
   }
 
   // Groups the positions by their first two bytes.

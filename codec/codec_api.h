@@ -19,6 +19,9 @@ using ProgressProc = void (*)();
 void compressStream(ByteInput& source, ByteOutput& destination, ProgressProc progress);
 void uncompressStream(ByteInput& source, std::uint8_t* output, std::size_t capacity,
                       ProgressProc progress);
+// The number of bytes the latest uncompressStream wrote to its output (0 for a stream whose
+// header it did not recognise).
+std::size_t uncompressedSize();
 
 // LZ77 codec. lzEncode returns the number of bytes written, or -1 if a write failed.
 // lzDecode returns the number of bytes written to output (less than the expected size when

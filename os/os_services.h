@@ -1,6 +1,6 @@
 // The narrow seam through which the program reaches the operating system.
-// The Win32 implementation calls the real API; the host build has a stand-in that answers
-// "failed" for everything but the console message box, and tests install a recording double
+// The Win32 implementation calls the real API; the console stand-in (host, command-line tools)
+// answers "failed" for everything but the message box, and tests install a recording double
 // with setOsServices. No logic lives behind this interface.
 #pragma once
 

@@ -2,9 +2,23 @@
 #include "tools/ovixpack/commands.h"
 
 #include "tools/ovixpack/package_commands.h"
+#include "tools/ovixpack/pack_commands.h"
+
+int runEncode(const Arguments& args);
+int runDecode(const Arguments& args);
 
 const Command kCommands[] = {
     {"check", runCheck, "DIR|PACKAGE"},
     {"plan", runPlan, "DIR|PACKAGE"},
+    {"create", runCreate, "-o OUT [--stub EXE] [--method bwt|lz|store] [--codepage N] DIR"},
+    {"list", runList, "[--tsv] ARCHIVE"},
+    {"extract", runExtract, "ARCHIVE -C DIR [NAME...]"},
+    {"verify", runVerify, "ARCHIVE"},
+    {"add", runAdd, "[--method bwt|lz|store] [--codepage N] ARCHIVE FILE..."},
+    {"remove", runRemove, "ARCHIVE NAME..."},
+    {"compact", runCompact, "ARCHIVE"},
+    {"checksum", runChecksum, "FILE"},
+    {"encode", runEncode, "--codec bwt|lz IN OUT"},
+    {"decode", runDecode, "--codec bwt|lz --size N IN OUT"},
     {nullptr, nullptr, nullptr},
 };

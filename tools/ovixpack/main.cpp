@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "os/console_os_services.h"
 #include "tools/ovixpack/commands.h"
 
 namespace {
@@ -15,6 +16,8 @@ void printUsage() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Fatal reports go to standard error, also on Windows: a tool never waits on a box.
+  setOsServices(&consoleOsServices());
   if (argc < 2) {
     printUsage();
     return kExitUsage;

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "codec/codec_api.h"
-#include "tests/codec/codec_test_data.h"
+#include "tests/lz/codec_test_data.h"
 
 namespace {
 

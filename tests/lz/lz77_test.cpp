@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "codec/codec_api.h"
-#include "tests/codec/codec_test_data.h"
-#include "tests/codec/lz77_reference.h"
+#include "tests/lz/codec_test_data.h"
+#include "tests/lz/lz77_reference.h"
 
 namespace {
 
