@@ -15,9 +15,13 @@ int WriteString(OsServices& os, OsKey key, const std::string& name, const std::s
 void writeKeyValue(InstallRun& run, const std::string& subKey, const std::string& name,
                    const std::string& text) {
   OsKey key = OpenKey(run.os, subKey);
+  if (!key) {
+    run.result.add(FailureKind::RegistryNotWritten, subKey);  // once per key, not per value
+    return;
+  }
   if (!WriteString(run.os, key, name, text))
     run.result.add(FailureKind::RegistryNotWritten, subKey + (name.empty() ? "" : "\\" + name));
-  if (key) run.os.closeKey(key);
+  run.os.closeKey(key);
 }
 
 void openProductKey(InstallRun& run) {

@@ -248,3 +248,41 @@ TEST(CreateFolderPath, CreatesAndRecordsOnlyMissingFoldersThatEndAtASeparator) {
     EXPECT_EQ(install.productValues().count("1.folder"), 0u);
   }
 }
+
+TEST(InstallRun, UnwritableProductKeyIsReportedOnceAndTheFilesStillGoIn) {
+  RecordedInstall install;
+  install.os.failingKeys.insert(kProductKey);
+  addExampleEntries(install.entries);
+  install.run();
+  ASSERT_EQ(install.result.failures().size(), 1u) << describeFailures(install.result);
+  EXPECT_EQ(install.result.failures()[0].kind, FailureKind::RegistryNotWritten);
+  EXPECT_EQ(install.result.failures()[0].subject, kProductKey);
+  EXPECT_EQ(install.os.files.size(), 3u);
+  EXPECT_EQ(install.os.registry[kUninstallKey]["DisplayName"], "Prod");
+  EXPECT_TRUE(install.os.eventSet);
+}
+
+TEST(InstallRun, FileNumbersOutsideTheListAreReportedNotFollowed) {
+  RecordedInstall install;
+  install.config.mainExecutable = 3;
+  install.config.runWithUninstall = 1;
+  install.config.fileTypes[0].icon = 7;
+  install.state.desktopShortcut = 1;
+  addExampleEntries(install.entries);
+  install.run();
+  EXPECT_FALSE(install.result.succeeded());
+  for (const auto& failure : install.result.failures())
+    EXPECT_EQ(failure.kind, FailureKind::ScriptInvalid) << failure.subject;
+  EXPECT_EQ(install.productValues().count("Main executable"), 0u);
+  EXPECT_EQ(install.os.links.size(), 1u);  // the group link of the first file only
+  EXPECT_EQ(install.os.registry.count("SOFTWARE\\Classes\\Prod.Document\\DefaultIcon"), 0u);
+  EXPECT_EQ(install.os.registry["SOFTWARE\\Classes\\Prod.Document\\shell\\open\\command"][""],
+            "\"%1\"");
+
+  RecordedInstall empty;
+  empty.config.files.clear();
+  empty.run();
+  EXPECT_EQ(empty.os.registry[kUninstallKey].count("UninstallString"), 0u);
+  EXPECT_EQ(empty.state.progressPercent, 100);
+  EXPECT_TRUE(empty.os.eventSet);
+}
