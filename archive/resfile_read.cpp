@@ -2,6 +2,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include "archive/resfile.h"
 
@@ -60,14 +61,13 @@ char* TResFile::read(const char* name, bool verify, std::int32_t* sizeOut) {
   if (!entry) return name ? readDiskFile(name, sizeOut) : nullptr;
   failed_ = true;
   if (entry->size < 0 || entry->size == INT32_MAX) return nullptr;
-  std::uint8_t* buffer = static_cast<std::uint8_t*>(std::malloc(std::size_t(entry->size) + 1));
-  if (!buffer) return nullptr;
-  if (!readBlock(*entry, buffer)) {
-    std::free(buffer);
-    return nullptr;
-  }
-  failed_ = verify && entryChecksum(buffer, std::size_t(entry->size)) != entry->crc;
-  buffer[entry->size] = 0;
+  // Owned here until returned, also when a codec's fatal report unwinds (as in the fuzz
+  // harness, where reports throw).
+  std::unique_ptr<std::uint8_t, void (*)(void*)> buffer(
+      static_cast<std::uint8_t*>(std::malloc(std::size_t(entry->size) + 1)), std::free);
+  if (!buffer || !readBlock(*entry, buffer.get())) return nullptr;
+  failed_ = verify && entryChecksum(buffer.get(), std::size_t(entry->size)) != entry->crc;
+  buffer.get()[entry->size] = 0;
   if (sizeOut) *sizeOut = entry->size;
-  return reinterpret_cast<char*>(buffer);
+  return reinterpret_cast<char*>(buffer.release());
 }

@@ -94,8 +94,13 @@ std::size_t lzDecode(ByteInput& source, std::uint8_t* output, std::size_t capaci
     const std::uint8_t* from = to - distance;
     if (distance >= length) {
       std::memcpy(to, from, length);
+    } else if (distance == 1) {
+      std::memset(to, *from, length);  // a run of one byte
     } else {
-      for (std::size_t k = 0; k < length; ++k) to[k] = from[k];  // overlapping: repeats
+      // Overlapping: the copy repeats the last `distance` bytes; each piece of at most
+      // `distance` bytes reads only bytes already written.
+      for (std::size_t k = 0; k < length; k += distance)
+        std::memcpy(to + k, from + k, length - k < distance ? length - k : distance);
     }
     out += length;
     if (cut) break;

@@ -15,21 +15,46 @@ namespace {
 using namespace lz77;
 using Pos = std::int64_t;  // absolute position in the source; -1 for none
 
-constexpr int kHashBits = 14;
+constexpr int kHashBits = 15;
 constexpr int kRing = 32768;  // more than the input buffer: a link inside the window stays live
+constexpr int kPadding = 16;  // lets the hash functions load whole words near the end
+
+// Chains of positions whose first k bytes hash alike, for k = 3, 6 and 12. A search walks
+// the 3-byte chain and moves to a longer-key chain once the best match is long enough that
+// any better one must share that longer prefix: the same candidates, far fewer visits.
+constexpr int kLevels = 3;
+constexpr int kKeyLength[kLevels] = {3, 6, 12};
+
+struct Chains {
+  Pos head[1 << kHashBits];  // latest position of each hash
+  Pos prev[kRing];           // previous position with the same hash, by position % kRing
+};
 
 // Working storage, one set per process like the decoder's.
 struct EncoderState {
-  std::uint8_t buffer[kInputBuffer];
-  Pos head3[1 << kHashBits];  // latest position of each three-byte hash
-  Pos prev3[kRing];           // previous position with the same hash, by position % kRing
-  Pos last2[65536];           // latest position of each two-byte pair
+  std::uint8_t buffer[kInputBuffer + kPadding];
+  Chains level[kLevels];
+  Pos last2[65536];  // latest position of each two-byte pair
 };
 EncoderState state;
 
-inline unsigned hash3(const std::uint8_t* p) {
-  std::uint32_t v = (std::uint32_t(p[0]) << 16) | (std::uint32_t(p[1]) << 8) | p[2];
-  return (v * 2654435761u) >> (32 - kHashBits);
+inline std::uint64_t load64(const std::uint8_t* p) {
+  std::uint64_t v;
+  std::memcpy(&v, p, 8);
+  return v;  // byte order does not matter for a hash
+}
+
+inline unsigned hashKey(const std::uint8_t* p, int level) {
+  std::uint64_t v;
+  if (level == 0) {
+    v = (std::uint64_t(p[0]) << 16) | (std::uint64_t(p[1]) << 8) | p[2];
+  } else if (level == 1) {
+    v = load64(p) & 0xFFFFFFFFFFFFull;  // the first 6 bytes (our targets are little-endian)
+  } else {
+    v = load64(p) * 0x9E3779B97F4A7C15ull ^ (std::uint64_t(p[8]) | std::uint64_t(p[9]) << 8 |
+                                             std::uint64_t(p[10]) << 16 | std::uint64_t(p[11]) << 24);
+  }
+  return unsigned((v * 0x9E3779B97F4A7C15ull) >> (64 - kHashBits));
 }
 inline unsigned key2(const std::uint8_t* p) { return (unsigned(p[0]) << 8) | p[1]; }
 
@@ -81,7 +106,7 @@ int fill(ByteInput& source, std::uint8_t* to, int room) {
 
 int lzEncode(ByteInput& source, ByteOutput& destination, ProgressProc progress) {
   EncoderState& s = state;
-  std::fill(std::begin(s.head3), std::end(s.head3), Pos(-1));
+  for (Chains& c : s.level) std::fill(std::begin(c.head), std::end(c.head), Pos(-1));
   std::fill(std::begin(s.last2), std::end(s.last2), Pos(-1));
   std::uint8_t* const buf = s.buffer;
   int len = fill(source, buf, kInputBuffer);
@@ -93,10 +118,11 @@ int lzEncode(ByteInput& source, ByteOutput& destination, ProgressProc progress) 
   auto enter = [&](int i) {
     const Pos at = base + i;
     if (i + 1 < len) s.last2[key2(buf + i)] = at;
-    if (i + 2 < len) {
-      const unsigned h = hash3(buf + i);
-      s.prev3[at & (kRing - 1)] = s.head3[h];
-      s.head3[h] = at;
+    for (int l = 0; l < kLevels && i + kKeyLength[l] <= len; ++l) {
+      Chains& c = s.level[l];
+      const unsigned h = hashKey(buf + i, l);
+      c.prev[at & (kRing - 1)] = c.head[h];
+      c.head[h] = at;
     }
   };
 
@@ -113,16 +139,33 @@ int lzEncode(ByteInput& source, ByteOutput& destination, ProgressProc progress) 
     int bestLen = 0;
     Pos bestPos = -1;
     if (maxLen >= 3) {
-      for (Pos p = s.head3[hash3(cur)]; p >= windowStart; p = s.prev3[p & (kRing - 1)]) {
-        const std::uint8_t* cand = buf + (p - base);
-        if (bestLen > 0 && cand[bestLen] != cur[bestLen]) continue;  // cannot be longer
-        int m = 0;
-        while (m < maxLen && cand[m] == cur[m]) ++m;
-        if (m > bestLen && m >= 3) {
-          bestLen = m;
-          bestPos = p;
-          if (m == maxLen) break;
+      int l = 0;
+      Pos seen = at;  // candidates at or above this were already measured
+      for (Pos p = s.level[0].head[hashKey(cur, 0)]; p >= windowStart;) {
+        if (p < seen) {
+          seen = p;
+          const std::uint8_t* cand = buf + (p - base);
+          if (bestLen == 0 || cand[bestLen] == cur[bestLen]) {  // else it cannot be longer
+            int m = 0;
+            while (m < maxLen && cand[m] == cur[m]) ++m;
+            if (m > bestLen && m >= 3) {
+              bestLen = m;
+              bestPos = p;
+              if (m == maxLen) break;
+              // A longer match now shares the next level's key: continue on its chain.
+              if (l + 1 < kLevels && bestLen + 1 >= kKeyLength[l + 1] &&
+                  maxLen >= kKeyLength[l + 1]) {
+                while (l + 1 < kLevels && bestLen + 1 >= kKeyLength[l + 1] &&
+                       maxLen >= kKeyLength[l + 1]) {
+                  ++l;
+                }
+                p = s.level[l].head[hashKey(cur, l)];
+                continue;
+              }
+            }
+          }
         }
+        p = s.level[l].prev[p & (kRing - 1)];
       }
     }
     if (bestLen < 3 && maxLen >= 2) {

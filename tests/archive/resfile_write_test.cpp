@@ -240,6 +240,22 @@ TEST(ResFileWrite, BadDirectoriesGiveNoEntries) {
   EXPECT_EQ(archive.count(), 0);
 }
 
+TEST(ResFileWrite, NamesUpTo32767BytesAndOnlyInCreateMode) {
+  ScratchFolder folder;
+  const std::string longest(32767, 'n');
+  {
+    TResFile archive("a.arc", true);
+    EXPECT_NE(writeBytes(archive, longest, bytesOf("x"), 0), nullptr);
+    EXPECT_EQ(writeBytes(archive, longest + "n", bytesOf("x"), 0), nullptr);
+    EXPECT_TRUE(archive.failed());
+  }
+  TResFile archive("a.arc", false);
+  ASSERT_EQ(archive.count(), 1);
+  EXPECT_EQ(readText(archive, longest.c_str()), "x");
+  EXPECT_EQ(writeBytes(archive, "more", bytesOf("y"), 0), nullptr);  // opened for reading
+  EXPECT_TRUE(archive.failed());
+}
+
 int progressCalls = 0;
 void countProgress() { ++progressCalls; }
 

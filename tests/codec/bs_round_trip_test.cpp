@@ -39,9 +39,9 @@ std::vector<RoundTripCase> roundTripCases() {
       {"random", randomBytes(70000, 3), 1},
       {"periodic", periodicBytes(bytesOf("abcde"), 50000), 1},
       {"periodic long run", Bytes(1000000, 0), 1},
-      {"block ends with the source", runFreeBytes(kFullBlock + 1, 5), 2},
-      {"block one entry short", runFreeBytes(kFullBlock, 5), 1},
-      {"several blocks", withTail(runFreeBytes(2 * kBlockEntries + 1000, 9), "end***"), 3},
+      {"block ends with the source", runFree(wordText(kFullBlock + 1, 5)), 2},
+      {"block one entry short", runFree(wordText(kFullBlock, 5)), 1},
+      {"several blocks", withTail(runFree(wordText(2 * kBlockEntries + 1000, 9)), "end***"), 3},
   };
 }
 
@@ -83,7 +83,7 @@ TEST(BlockSortingRoundTrip, CompressProgressRunsOnTheFirstPairAndEvery32769Pairs
 }
 
 TEST(BlockSortingRoundTrip, EveryBlockHeaderButTheLastIsPositive) {
-  Bytes stream = encodeBytes(runFreeBytes(kFullBlock + 1, 5));
+  Bytes stream = encodeBytes(runFree(wordText(kFullBlock + 1, 5)));
   // The first coded bit is 0 and the next 32 carry the first block's header value.
   std::uint32_t first = 0;
   for (int bit = 1; bit <= 32; ++bit) first = first * 2 + ((stream[4 + bit / 8] >> (7 - bit % 8)) & 1);

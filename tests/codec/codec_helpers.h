@@ -38,12 +38,16 @@ inline Bytes randomBytes(std::size_t length, std::uint32_t seed) {
   return out;
 }
 
-// Pseudo-random bytes in which no byte equals its predecessor: one block entry per byte.
+// `bytes` changed where a byte equals its predecessor, so that every byte is one block entry.
+inline Bytes runFree(Bytes bytes) {
+  for (std::size_t i = 1; i < bytes.size(); ++i)
+    if (bytes[i] == bytes[i - 1]) bytes[i] = std::uint8_t(bytes[i] + 1);
+  return bytes;
+}
+
+// Pseudo-random bytes in which no byte equals its predecessor.
 inline Bytes runFreeBytes(std::size_t length, std::uint32_t seed) {
-  Bytes out = randomBytes(length, seed);
-  for (std::size_t i = 1; i < length; ++i)
-    if (out[i] == out[i - 1]) out[i] = std::uint8_t(out[i] + 1);
-  return out;
+  return runFree(randomBytes(length, seed));
 }
 
 // `pattern` repeated to `length` bytes.

@@ -7,16 +7,8 @@
 #include "tools/ovixpack/package_source.h"
 
 int runCheck(const Arguments& args) {
-  if (args.size() != 1) {
-    std::fprintf(stderr, "usage: ovixpack check DIR|PACKAGE\n");
-    return kExitUsage;
-  }
-  std::string error;
-  auto package = PackageSource::open(args[0], &error);
-  if (!package) {
-    std::fprintf(stderr, "ovixpack: %s\n", error.c_str());
-    return kExitUsage;
-  }
+  auto package = openPackageArgument(args, "check");
+  if (!package) return kExitUsage;
   std::vector<PackageProblem> problems = checkPackage(*package);
   for (const PackageProblem& problem : problems)
     std::printf("%s\n", formatProblem(problem).c_str());

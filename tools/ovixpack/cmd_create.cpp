@@ -7,6 +7,7 @@
 
 #include "tools/ovixpack/code_pages.h"
 #include "tools/ovixpack/pack_commands.h"
+#include "tools/ovixpack/package_check.h"
 #include "tools/ovixpack/pack_support.h"
 
 namespace fs = std::filesystem;
@@ -51,7 +52,8 @@ bool copyStub(const std::string& stub, const std::string& out) {
 
 int runCreate(const Arguments& args) {
   ParsedArguments a;
-  if (!parseArguments(args, {"-o", "--stub", "--method", "--codepage"}, {}, a)) return kExitUsage;
+  if (!parseArguments(args, {"-o", "--stub", "--method", "--codepage"}, {"--force"}, a))
+    return kExitUsage;
   const std::string out = a.value("-o");
   unsigned options = 0;
   int codePage = 0;
@@ -66,7 +68,9 @@ int runCreate(const Arguments& args) {
   std::vector<PackageFile> files;
   if (!collectFiles(folder, codePage, files)) return kExitUsage;
 
-  // The package check runs here, before anything is written, once it exists.
+  // A package with errors would ship a broken installer: refused unless forced.
+  if (!checkBeforeCreate(a.operands[0], codePage, a.value("--force", "-").empty()))
+    return kExitCheckFailed;
 
   const std::string stub = a.value("--stub");
   std::remove(out.c_str());

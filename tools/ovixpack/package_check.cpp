@@ -2,6 +2,7 @@
 // keys, the file list, file types, options, sections beyond the file list, catalogs.
 #include "tools/ovixpack/package_check.h"
 
+#include <cstdio>
 #include <set>
 #include <utility>
 
@@ -200,4 +201,17 @@ bool hasErrors(const std::vector<PackageProblem>& problems) {
   for (const PackageProblem& p : problems)
     if (p.error) return true;
   return false;
+}
+
+bool checkBeforeCreate(const std::string& folder, int codePage, bool force) {
+  std::string error;
+  auto package = PackageSource::open(folder, &error, codePage);
+  if (!package) return true;  // create itself reports a folder it cannot read
+  std::vector<PackageProblem> problems = checkPackage(*package);
+  for (const PackageProblem& problem : problems)
+    std::fprintf(stderr, "%s\n", formatProblem(problem).c_str());
+  if (!hasErrors(problems)) return true;
+  std::fprintf(stderr, force ? "ovixpack: building despite the errors (--force)\n"
+                             : "ovixpack: the package has errors; fix them or use --force\n");
+  return force;
 }

@@ -22,3 +22,7 @@ std::string formatProblem(const PackageProblem& problem);
 
 // Whether any of them is an error.
 bool hasErrors(const std::vector<PackageProblem>& problems);
+
+// The check that `create` runs on a package folder before it writes anything: the problems
+// go to standard error; false when there are errors and `force` is not set.
+bool checkBeforeCreate(const std::string& folder, int codePage, bool force);

@@ -2,12 +2,15 @@
 #include "tools/ovixpack/package_source.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include "archive/resfile.h"
+#include "tools/ovixpack/code_pages.h"
 
 namespace fs = std::filesystem;
 
@@ -15,24 +18,25 @@ namespace {
 
 class FolderSource : public PackageSource {
  public:
-  explicit FolderSource(const fs::path& root) : root_(root) {
+  FolderSource(const fs::path& root, int codePage) {
     std::error_code ec;
     for (fs::recursive_directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec)) {
       if (!it->is_regular_file(ec)) continue;
-      std::string name = it->path().lexically_relative(root).generic_string();
-      std::replace(name.begin(), name.end(), '/', '\\');
-      names_.push_back(name);
+      std::string relative = it->path().lexically_relative(root).generic_u8string();
+      std::replace(relative.begin(), relative.end(), '/', '\\');
+      std::string name;
+      if (!utf8ToCodePage(relative, codePage, name)) name = relative;
+      paths_[name] = it->path();
     }
-    std::sort(names_.begin(), names_.end());
+    for (const auto& entry : paths_) names_.push_back(entry.first);
   }
 
   const std::vector<std::string>& entryNames() const override { return names_; }
 
   bool read(const std::string& name, std::string* bytes) const override {
-    if (!has(name)) return false;
-    std::string relative = name;
-    std::replace(relative.begin(), relative.end(), '\\', '/');
-    std::ifstream in(root_ / relative, std::ios::binary);
+    auto found = paths_.find(name);
+    if (found == paths_.end()) return false;
+    std::ifstream in(found->second, std::ios::binary);
     if (!in) return false;
     std::ostringstream all;
     all << in.rdbuf();
@@ -41,7 +45,7 @@ class FolderSource : public PackageSource {
   }
 
  private:
-  fs::path root_;
+  std::map<std::string, fs::path> paths_;  // entry name -> file, in name order
   std::vector<std::string> names_;
 };
 
@@ -79,10 +83,12 @@ bool PackageSource::has(const std::string& name) const {
   return std::binary_search(names.begin(), names.end(), name);
 }
 
-std::unique_ptr<PackageSource> PackageSource::open(const std::string& path, std::string* error) {
+std::unique_ptr<PackageSource> PackageSource::open(const std::string& path, std::string* error,
+                                                   int codePage) {
   std::error_code ec;
-  if (fs::is_directory(path, ec)) return std::make_unique<FolderSource>(path);
-  if (!fs::is_regular_file(path, ec)) {
+  const fs::path where = fs::u8path(path);
+  if (fs::is_directory(where, ec)) return std::make_unique<FolderSource>(where, codePage);
+  if (!fs::is_regular_file(where, ec)) {
     *error = path + ": no such package folder or file";
     return nullptr;
   }
@@ -92,4 +98,16 @@ std::unique_ptr<PackageSource> PackageSource::open(const std::string& path, std:
     return nullptr;
   }
   return archive;
+}
+
+std::unique_ptr<PackageSource> openPackageArgument(const std::vector<std::string>& args,
+                                                   const char* command) {
+  if (args.size() != 1) {
+    std::fprintf(stderr, "usage: ovixpack %s DIR|PACKAGE\n", command);
+    return nullptr;
+  }
+  std::string error;
+  auto package = PackageSource::open(args[0], &error);
+  if (!package) std::fprintf(stderr, "ovixpack: %s\n", error.c_str());
+  return package;
 }

@@ -76,16 +76,8 @@ std::string planPackage(const PackageSource& package) {
 }
 
 int runPlan(const Arguments& args) {
-  if (args.size() != 1) {
-    std::fprintf(stderr, "usage: ovixpack plan DIR|PACKAGE\n");
-    return kExitUsage;
-  }
-  std::string error;
-  auto package = PackageSource::open(args[0], &error);
-  if (!package) {
-    std::fprintf(stderr, "ovixpack: %s\n", error.c_str());
-    return kExitUsage;
-  }
+  auto package = openPackageArgument(args, "plan");
+  if (!package) return kExitUsage;
   std::fputs(planPackage(*package).c_str(), stdout);
   return kExitOk;
 }

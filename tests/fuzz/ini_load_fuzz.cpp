@@ -1,4 +1,4 @@
-// Fuzz target "ini_load": arbitrary bytes loaded by TIniFile, then every kind of look-up,
+// Fuzz target "ini_simple_load": arbitrary bytes loaded by TIniFile, then every kind of look-up,
 // with sections and keys taken from the loaded lines themselves. The reader must never
 // crash, hang or touch memory outside its buffers.
 #include <cstddef>
