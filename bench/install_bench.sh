@@ -13,7 +13,7 @@ work=build/bench-install
 rm -rf "$work" && mkdir -p "$work/payload"
 cp -r "$corpus/files/." "$work/payload/"
 cp "$corpus/zeros.bin" "$corpus/periodic.bin" "$work/payload/"
-build/host/tools/ovixpack/ovixpack create -o "$work/package.arc" --method bwt "$work/payload" >/dev/null
+build/host/tools/ovixpack/ovixpack create --force -o "$work/package.arc" --method bwt "$work/payload" >/dev/null
 
 prefix=$PWD/$work/wineprefix
 target="Z:$(echo "$PWD/$work/installed" | tr / '\\')"
