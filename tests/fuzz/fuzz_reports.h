@@ -7,13 +7,13 @@
 
 #include <string>
 
-#include "os/os_services.h"
+#include "os/failing_os_services.h"
 
 struct FatalReport {
   std::string text;
 };
 
-class ThrowingOs : public OsServices {
+class ThrowingOs : public FailingOsServices {
  public:
   int messageBox(const std::string& text, const std::string&, unsigned) override {
     throw FatalReport{text};

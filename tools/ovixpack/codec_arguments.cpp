@@ -45,7 +45,7 @@ bool parseCodecArguments(const Arguments& args, bool withSize, CodecArguments& p
       files.push_back(arg);
     }
   }
-  if (parsed.codec != "bwt") return fail("--codec bwt is required");
+  if (parsed.codec != "bwt" && parsed.codec != "lz") return fail("--codec bwt or lz is required");
   if (withSize && !sizeSeen) return fail("--size N is required");
   if (files.size() != 2) return fail("expected an input and an output file");
   parsed.input = files[0];

@@ -1,4 +1,4 @@
-// ovixpack encode --codec bwt IN OUT: writes IN as one block-sorting stream to OUT.
+// ovixpack encode --codec bwt|lz IN OUT: writes IN as one block-sorting or LZ77 stream to OUT.
 #include <cstdio>
 
 #include "codec/codec_api.h"
@@ -15,7 +15,11 @@ int runEncode(const Arguments& args) {
   }
   MemoryInput input(source.data(), source.size());
   MemoryOutput stream;
-  compressStream(input, stream, nullptr);  // a codec failure is a fatal report: exit 1
+  if (parsed.codec == "lz") {
+    lzEncode(input, stream, nullptr);
+  } else {
+    compressStream(input, stream, nullptr);  // a codec failure is a fatal report: exit 1
+  }
   if (!writeWholeFile(parsed.output, stream.bytes().data(), stream.bytes().size())) {
     std::fprintf(stderr, "ovixpack: cannot write %s\n", parsed.output.c_str());
     return kExitUsage;

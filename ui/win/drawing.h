@@ -1,0 +1,16 @@
+// Small drawing helpers on a device context that leave its attributes as they found them.
+#pragma once
+
+#include <windows.h>
+
+namespace win {
+
+// Fills `rect` with a solid colour.
+void fillSolid(HDC dc, const RECT& rect, COLORREF colour);
+// A one-pixel frame: the top and left edges in `topLeft`, the right and bottom edges in
+// `bottomRight`; the top-right and bottom-left corner pixels belong to the bottom-right edges.
+void draw3dRect(HDC dc, const RECT& rect, COLORREF topLeft, COLORREF bottomRight);
+// True when the context draws on a printer.
+bool isPrinter(HDC dc);
+
+}  // namespace win
