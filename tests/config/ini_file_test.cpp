@@ -54,7 +54,7 @@ TEST(TIniFile, StoresNormalisedLinesAndDirectives) {
   }
 }
 
-TEST(TIniFile, ReadStringFindsKeysAsSpecified) {
+TEST(TIniFile, ReadStringFindsTheFirstKeyOfTheNamedSections) {
   struct Case {
     const char* name;
     const char* text;
