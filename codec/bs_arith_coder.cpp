@@ -108,15 +108,16 @@ void arithCodeSymbol(const Model& model, int symbol) {
   std::uint32_t low = coder.low, range = coder.range, pending = coder.pending;
   std::uint64_t bits = 0;
   int count = 0;
+  // Masks rather than conditions, which the compiler would turn into mispredicted branches.
   while (range <= kQuarter) {
     const std::uint32_t high = std::uint32_t(low >= kHalf);
-    const bool decided = high | std::uint32_t(low + range <= kHalf);
+    const std::uint32_t decided = 0u - (high | std::uint32_t(low + range <= kHalf));
     const std::uint64_t run = (std::uint64_t(1) << pending) - 1 + high;  // bit, then opposites
-    const int runLength = decided ? int(pending) + 1 : 0;
-    bits = (bits << runLength) | (decided ? run : 0);
+    const int runLength = int((pending + 1) & decided);
+    bits = (bits << runLength) | (run & (0u - std::uint64_t(decided & 1)));
     count += runLength;
-    low -= decided ? high * kHalf : kQuarter;
-    pending = decided ? 0 : pending + 1;
+    low -= ((high << 25) & decided) | (kQuarter & ~decided);
+    pending = (pending + 1) & ~decided;
     low *= 2;
     range *= 2;
   }
