@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Install run against raw decode, under Wine, on the benchmark corpus packed as one package
 # (block-sorting method, one entry per corpus file).
-#   bench/install_bench.sh [CORPUS_DIR]     (default build/corpus, made by make-corpus.sh)
+#   bench/install_bench.sh [CORPUS_DIR]     (default build/corpus, made by bench/make-corpus)
 # Prints both times, their ratio (goal: install within 1.3 x decode) and both memory peaks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 corpus=${1:-build/corpus}
-[ -d "$corpus/files" ] || bash /work/shared/bench/make-corpus.sh "$corpus" >/dev/null
+[ -d "$corpus/files" ] || bench/make-corpus "$corpus" >/dev/null
 scripts/build host win64 >/dev/null
 
 work=build/bench-install

@@ -11,6 +11,7 @@ namespace {
 constexpr std::uint32_t kHalf = 1u << 25;
 constexpr std::uint32_t kQuarter = 1u << 24;
 constexpr std::uint32_t kMaxPending = 500000000;
+constexpr std::uint32_t kFastPending = 16;  // more pending bits take the bit-by-bit path
 
 struct Registers {
   std::uint32_t low;
@@ -39,6 +40,24 @@ inline void narrow(const Model& model, int symbol, std::uint32_t below, std::uin
     coder.range = r * model.freq[symbol];
   else
     coder.range -= r * below;
+}
+
+// Interval scaling one output bit at a time, for any number of pending bits.
+void renormaliseBitByBit() {
+  while (coder.range <= kQuarter) {
+    if (coder.low + coder.range <= kHalf) {
+      putBitPlusPending(0);
+    } else if (coder.low >= kHalf) {
+      putBitPlusPending(1);
+      coder.low -= kHalf;
+    } else {
+      ++coder.pending;
+      coder.low -= kQuarter;
+    }
+    coder.low *= 2;
+    coder.range *= 2;
+  }
+  if (coder.pending > kMaxPending) BS_REPORT("arithCodeSymbol: too many bits outstanding");
 }
 
 }  // namespace
@@ -78,20 +97,34 @@ void arithCodeSymbol(const Model& model, int symbol) {
   std::uint32_t r = coder.range / model.total;
   coder.low += r * below;
   narrow(model, symbol, below, r);
-  while (coder.range <= kQuarter) {
-    if (coder.low + coder.range <= kHalf) {
-      putBitPlusPending(0);
-    } else if (coder.low >= kHalf) {
-      putBitPlusPending(1);
-      coder.low -= kHalf;
-    } else {
-      ++coder.pending;
-      coder.low -= kQuarter;
-    }
-    coder.low *= 2;
-    coder.range *= 2;
+  if (coder.pending > kFastPending) {
+    renormaliseBitByBit();
+    return;
   }
-  if (coder.pending > kMaxPending) BS_REPORT("arithCodeSymbol: too many bits outstanding");
+  // The same steps as renormaliseBitByBit without branching on the coded bits: a decided
+  // step yields its bit followed by the pending opposite bits, collected in `bits` and put
+  // at once. Totals of at most 1,000 need at most 11 steps, so with at most kFastPending
+  // pending bits on entry the collected bits stay below 32.
+  std::uint32_t low = coder.low, range = coder.range, pending = coder.pending;
+  std::uint64_t bits = 0;
+  int count = 0;
+  // Masks rather than conditions, which the compiler would turn into mispredicted branches.
+  while (range <= kQuarter) {
+    const std::uint32_t high = std::uint32_t(low >= kHalf);
+    const std::uint32_t decided = 0u - (high | std::uint32_t(low + range <= kHalf));
+    const std::uint64_t run = (std::uint64_t(1) << pending) - 1 + high;  // bit, then opposites
+    const int runLength = int((pending + 1) & decided);
+    bits = (bits << runLength) | (run & (0u - std::uint64_t(decided & 1)));
+    count += runLength;
+    low -= ((high << 25) & decided) | (kQuarter & ~decided);
+    pending = (pending + 1) & ~decided;
+    low *= 2;
+    range *= 2;
+  }
+  coder.low = low;
+  coder.range = range;
+  coder.pending = pending;
+  if (count > 0) bsPutBits(bits, count);
 }
 
 void arithEncodeFinish() {

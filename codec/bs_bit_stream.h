@@ -44,6 +44,21 @@ inline void bsPutBit(int bit) {
   }
 }
 
+// Puts the low `count` bits of `bits` (count <= 48), most significant first; the same as
+// `count` calls of bsPutBit.
+inline void bsPutBits(std::uint64_t bits, int count) {
+  BitStream& s = theBitStream;
+  std::uint64_t held = (std::uint64_t(s.buffer) << count) | bits;
+  int heldCount = s.live + count;
+  while (heldCount > 8) {
+    heldCount -= 8;
+    s.chunk[s.chunkUsed++] = std::uint8_t(held >> heldCount);
+    if (s.chunkUsed == kWriteChunk) bsWriteChunk();
+  }
+  s.buffer = std::int32_t(held & ((1u << heldCount) - 1));
+  s.live = heldCount;
+}
+
 inline int bsGetBit() {
   BitStream& s = theBitStream;
   if (s.live <= 0) {

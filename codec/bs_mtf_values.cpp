@@ -14,6 +14,7 @@ constexpr int RUN_DIGIT_1 = 258;
 constexpr int END_OF_BLOCK = 259;
 
 constexpr int kBandCount = 7;
+constexpr std::int32_t kReadAhead = 16;  // sorted entries between a prefetch and its use
 // Band b (basis symbol 4 + b) holds values bandOffset[b] + 1 .. bandOffset[b] + bandSize[b].
 constexpr int kBandOffset[kBandCount] = {1, 3, 7, 15, 31, 63, 127};
 constexpr int kBandSize[kBandCount] = {2, 4, 8, 16, 32, 64, 128};
@@ -118,6 +119,8 @@ void encodeBlockValues(bool lastBlock) {
   const std::int32_t n = s.last + 1;
   std::uint32_t zeros = 0;
   for (std::int32_t i = 0; i < n; ++i) {
+    // The bytes are read in sorted order, scattered over the block: ask for one well ahead.
+    if (i + kReadAhead < n) __builtin_prefetch(s.blockWords + s.sortOrder[i + kReadAhead]);
     std::int32_t p = s.sortOrder[i] - 1;
     if (p < 0) p += n;
     std::uint8_t c = std::uint8_t(s.blockWords[p] >> 24);

@@ -14,16 +14,23 @@ constexpr int kBucketCount = 65536;    // two-byte buckets of the sort
 constexpr int kKeyCacheSize = 65536;   // buckets up to this size are sorted on cached keys
 constexpr std::uint8_t kEndMarker = 42;  // the last entry of the last block
 
+// An entry of a bucket sorted on cached keys: the position's first two compared words (word p
+// in the high half, word p + 4 in the low half) and the position.
+struct SortKey {
+  std::uint64_t words;
+  std::int32_t position;
+};
+
 struct CodecState {
   int level = 0;  // block size level 1..9; 0 when no buffers are held
 
   // Compression: blockWords [0..n-1+kCopyWords], the byte of position p in bits 24-31;
   // sortOrder [0..n-1], positions in sorted rotation order; bucketStart [0..kBucketCount];
-  // sortKeys [0..kKeyCacheSize-1], the sort's copy of one bucket's positions and first words.
+  // sortKeys [0..kKeyCacheSize-1], the sort's copy of one bucket's positions and first two words.
   std::uint32_t* blockWords = nullptr;
   std::int32_t* sortOrder = nullptr;
   std::int32_t* bucketStart = nullptr;
-  std::uint64_t* sortKeys = nullptr;
+  SortKey* sortKeys = nullptr;
 
   // Decompression: lastColumn, occurrence and outBlock, each [0..n-1].
   std::uint8_t* lastColumn = nullptr;

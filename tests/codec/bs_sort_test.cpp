@@ -38,7 +38,7 @@ class BlockUnderSort {
   std::vector<std::uint32_t> words_;
   std::vector<std::int32_t> order_;
   std::vector<std::int32_t> buckets_;
-  std::vector<std::uint64_t> keys_;
+  std::vector<SortKey> keys_;
 };
 
 std::vector<std::int32_t> plainRotationSort(const Bytes& block) {
