@@ -8,18 +8,9 @@
 #include <vector>
 
 #include "codec/codec_api.h"
+#include "tools/ovixpack/file_bytes.h"
 
 namespace {
-
-bool readFile(const char* path, std::vector<std::uint8_t>& bytes) {
-  std::FILE* f = std::fopen(path, "rb");
-  if (!f) return false;
-  std::uint8_t chunk[1 << 16];
-  std::size_t got;
-  while ((got = std::fread(chunk, 1, sizeof chunk, f)) > 0) bytes.insert(bytes.end(), chunk, chunk + got);
-  std::fclose(f);
-  return true;
-}
 
 double seconds(std::clock_t since) { return double(std::clock() - since) / CLOCKS_PER_SEC; }
 
@@ -33,7 +24,7 @@ int main(int argc, char** argv) {
   int repeats = argc == 3 ? std::atoi(argv[2]) : 1;
   if (repeats < 1) repeats = 1;
   std::vector<std::uint8_t> source;
-  if (!readFile(argv[1], source)) {
+  if (!readWholeFile(argv[1], source)) {
     std::fprintf(stderr, "codec_bench: cannot read %s\n", argv[1]);
     return 2;
   }

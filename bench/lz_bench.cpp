@@ -5,18 +5,9 @@
 #include <vector>
 
 #include "codec/codec_api.h"
+#include "tools/ovixpack/file_bytes.h"
 
 namespace {
-
-bool readFile(const char* path, std::vector<std::uint8_t>& bytes) {
-  std::FILE* f = std::fopen(path, "rb");
-  if (!f) return false;
-  std::uint8_t chunk[1 << 16];
-  std::size_t got;
-  while ((got = std::fread(chunk, 1, sizeof chunk, f)) > 0) bytes.insert(bytes.end(), chunk, chunk + got);
-  std::fclose(f);
-  return true;
-}
 
 double seconds(std::chrono::steady_clock::time_point since) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
@@ -30,7 +21,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::vector<std::uint8_t> source;
-  if (!readFile(argv[1], source)) {
+  if (!readWholeFile(argv[1], source)) {
     std::fprintf(stderr, "lz_bench: cannot read %s\n", argv[1]);
     return 2;
   }
