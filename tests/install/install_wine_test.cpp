@@ -4,6 +4,7 @@
 
 #include "install/archive_entries.h"
 #include "install/install_worker.h"
+#include "tests/install/example_package.h"
 #include "tests/support/archive_builder.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/win32_readback.h"
@@ -17,17 +18,6 @@ const std::string kGroup = "Ovix Wine Test\\Sub Folder";
 const std::string kProgramBytes = "MZ program " + std::string(3000, 'p');
 const std::string kUninstallerBytes = "MZ uninstaller";
 
-FileEntry file(const std::string& name, const std::string& createName, int canUninstall,
-               const std::string& shortcutName = "", const std::string& arguments = "") {
-  FileEntry entry;
-  entry.name = name;
-  entry.createName = createName;
-  entry.canUninstall = canUninstall;
-  entry.shortcutName = shortcutName;
-  entry.arguments = arguments;
-  return entry;
-}
-
 class WineInstall : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -39,9 +29,9 @@ class WineInstall : public ::testing::Test {
     config.productName = "Ovix Wine Prod";
     config.registryKey = kProductKey;
     config.runWithUninstall = 1;
-    config.files = {file("prod.exe", "prod.exe", 1, "Ovix Prod", "-x \"a b\""),
-                    file("readme.txt", "doc\\read me.txt", 1),
-                    file("uninst.exe", "uninst.exe", 1)};
+    config.files = {exampleFile("prod.exe", "prod.exe", 1, "Ovix Prod", "-x \"a b\""),
+                    exampleFile("readme.txt", "doc\\read me.txt", 1),
+                    exampleFile("uninst.exe", "uninst.exe", 1)};
     FileTypeEntry type;
     type.description = "Ovix document";
     type.name = "OvixTest.Document";
