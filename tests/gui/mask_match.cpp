@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "ui/win/drawing.h"
 #include "ui/win/gdi_object.h"
 #include "ui/win/memory_context.h"
 #include "ui/win/object_selection.h"
@@ -40,14 +41,8 @@ InkMask renderText(const std::string& text, HFONT font, COLORREF colour, COLORRE
   InkMask mask;
   mask.width = (width > 0 ? width : size.cx) + 4;
   mask.height = size.cy + 4;
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = mask.width;
-  info.bmiHeader.biHeight = -mask.height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  win::OwnedBitmap dib(CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  uint32_t* bits = nullptr;
+  win::OwnedBitmap dib(win::createTopDownDib(screen, mask.width, mask.height, &bits));
   {
     win::ObjectSelection selectBitmap(memory, dib);
     RECT all = {0, 0, mask.width, mask.height};
@@ -59,7 +54,7 @@ InkMask renderText(const std::string& text, HFONT font, COLORREF colour, COLORRE
     DrawTextA(memory, text.c_str(), int(text.size()), &box, DT_SINGLELINE | DT_END_ELLIPSIS);
     GdiFlush();
   }
-  const uint32_t* pixels = static_cast<const uint32_t*>(bits);
+  const uint32_t* pixels = bits;
   const uint32_t back = (GetRValue(background) << 16) | (GetGValue(background) << 8) | GetBValue(background);
   mask.ink.resize(size_t(mask.width) * mask.height);
   for (size_t i = 0; i < mask.ink.size(); ++i) mask.ink[i] = (pixels[i] & 0xFFFFFF) != back;

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <fstream>
 
+#include "ui/win/drawing.h"
 #include "ui/win/gdi_object.h"
 #include "ui/win/memory_context.h"
 #include "ui/win/object_selection.h"
@@ -76,21 +77,15 @@ ScreenImage captureClient(HWND window) {
   if (image.width <= 0 || image.height <= 0) return image;
 
   win::WindowContext screen(window);
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = image.width;
-  info.bmiHeader.biHeight = -image.height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  win::OwnedBitmap dib(CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  uint32_t* bits = nullptr;
+  win::OwnedBitmap dib(win::createTopDownDib(screen, image.width, image.height, &bits));
   win::MemoryContext memory(screen);
   {
     win::ObjectSelection select(memory, dib);
     BitBlt(memory, 0, 0, image.width, image.height, screen, 0, 0, SRCCOPY);
     GdiFlush();
   }
-  const uint32_t* source = static_cast<const uint32_t*>(bits);
+  const uint32_t* source = bits;
   image.pixels.assign(source, source + size_t(image.width) * image.height);
   for (uint32_t& p : image.pixels) p &= 0xFFFFFF;
   return image;

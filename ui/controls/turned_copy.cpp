@@ -7,26 +7,12 @@
 #include "ui/win/gdi_object.h"
 #include "ui/win/memory_context.h"
 #include "ui/win/object_selection.h"
+#include "ui/win/drawing.h"
 #include "ui/win/window_context.h"
 
 namespace ui {
 
 namespace {
-
-// A 32-bit top-down DIB section of `width` x `height` pixels; `bits` receives its pixels.
-HBITMAP createPixels(HDC dc, int width, int height, uint32_t** bits) {
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* pixels = nullptr;
-  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
-  *bits = static_cast<uint32_t*>(pixels);
-  return bitmap;
-}
 
 int floorHalf(int twice) { return twice >= 0 ? twice / 2 : -((1 - twice) / 2); }
 
@@ -52,8 +38,8 @@ bool copyTurningPixels(HDC to, const POINT corners[3], HDC from, const RECT& sou
 
   win::MemoryContext sourceDc(from), turnedDc(from);
   uint32_t *sourceBits = nullptr, *turnedBits = nullptr;
-  win::OwnedBitmap sourcePixels(createPixels(from, width, height, &sourceBits));
-  win::OwnedBitmap turnedPixels(createPixels(from, boxWidth, boxHeight, &turnedBits));
+  win::OwnedBitmap sourcePixels(win::createTopDownDib(from, width, height, &sourceBits));
+  win::OwnedBitmap turnedPixels(win::createTopDownDib(from, boxWidth, boxHeight, &turnedBits));
   if (!sourceDc || !turnedDc || !sourcePixels || !turnedPixels) return false;
   win::ObjectSelection selectSource(sourceDc, sourcePixels);
   win::ObjectSelection selectTurned(turnedDc, turnedPixels);
@@ -75,8 +61,8 @@ bool probePlgBlt() {
   win::WindowContext screen(nullptr);
   win::MemoryContext sourceDc(screen), targetDc(screen);
   uint32_t *sourceBits = nullptr, *targetBits = nullptr;
-  win::OwnedBitmap source(createPixels(screen, 2, 1, &sourceBits));
-  win::OwnedBitmap target(createPixels(screen, 4, 4, &targetBits));
+  win::OwnedBitmap source(win::createTopDownDib(screen, 2, 1, &sourceBits));
+  win::OwnedBitmap target(win::createTopDownDib(screen, 4, 4, &targetBits));
   if (!sourceDc || !targetDc || !source || !target) return false;
   sourceBits[0] = 0xFFFFFF;
   sourceBits[1] = 0x000000;

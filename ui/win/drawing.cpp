@@ -20,4 +20,18 @@ void draw3dRect(HDC dc, const RECT& rect, COLORREF topLeft, COLORREF bottomRight
 
 bool isPrinter(HDC dc) { return GetDeviceCaps(dc, TECHNOLOGY) == DT_RASPRINTER; }
 
+HBITMAP createTopDownDib(HDC dc, int width, int height, std::uint32_t** bits) {
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* pixels = nullptr;
+  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+  *bits = static_cast<std::uint32_t*>(pixels);
+  return bitmap;
+}
+
 }  // namespace win

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 namespace win {
 
 // Fills `rect` with a solid colour.
@@ -12,5 +14,8 @@ void fillSolid(HDC dc, const RECT& rect, COLORREF colour);
 void draw3dRect(HDC dc, const RECT& rect, COLORREF topLeft, COLORREF bottomRight);
 // True when the context draws on a printer.
 bool isPrinter(HDC dc);
+// A 32-bit top-down DIB section of `width` x `height` pixels compatible with `dc`; `bits`
+// receives its pixels, row by row from the top. Null on failure; the caller deletes it.
+HBITMAP createTopDownDib(HDC dc, int width, int height, std::uint32_t** bits);
 
 }  // namespace win
